@@ -1,0 +1,4 @@
+// Patient deletion: menu choice 3, "Hasta Sil".
+#pragma once
+
+void sil();

@@ -1,0 +1,3 @@
+#include "patients/editing.h"
+
+void duzenle() {}

@@ -1,0 +1,4 @@
+// Patient editing: menu choice 2, "Hasta Duzenle".
+#pragma once
+
+void duzenle();

@@ -1,0 +1,32 @@
+#include "patients/listing.h"
+
+#include "patients/card.h"
+#include "shell/screen.h"
+#include "store/record_file.h"
+#include "store/records.h"
+
+void listele() {
+  int i = 0;
+  basla("HASTA LISTELEME");
+  Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
+  if (!dosya) {
+    yaz("Dosya Acilamadi!");
+    return bitir();
+  }
+  yaz("\n");
+  yaz(LISTE_BASLIGI_BICIMI, LISTE_BASLIGI_ETIKETLERI);
+  Tarama<hasta> tarama(dosya.akis());
+  hasta kayit;
+  while (tarama.sonraki(kayit)) {
+    if (kayit.dolu != DOLU) continue;
+    goster(kayit);
+    ++i;
+  }
+  dosya.kapat();
+  if (i == 0) {
+    yaz("\nKayitli Hasta Yok!");
+  } else {
+    yaz("\n(Toplam %d hasta kayitli)", i);
+  }
+  bitir();
+}

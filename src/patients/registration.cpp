@@ -1,0 +1,3 @@
+#include "patients/registration.h"
+
+void ekle() {}

@@ -1,0 +1,3 @@
+#include "patients/search.h"
+
+void hastaara() {}

@@ -1,0 +1,3 @@
+#include "shell/about.h"
+
+void hakkinda() {}

@@ -1,0 +1,4 @@
+// About screen: menu choice 13, "Hakkinda".
+#pragma once
+
+void hakkinda();

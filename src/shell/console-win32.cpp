@@ -1,0 +1,45 @@
+#include <conio.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/console.h"
+
+namespace {
+
+bool terminal = false;
+
+}  // namespace
+
+void konsol_baslat() { terminal = _isatty(_fileno(stdin)) != 0; }
+
+void konsol_birak() {}
+
+void konsol_temizle() {
+  std::fflush(stdout);
+  if (_isatty(_fileno(stdout))) {
+    std::system("cls");
+  } else {
+    std::fputc('\f', stdout);
+  }
+}
+
+bool konsol_terminal() { return terminal; }
+
+std::size_t konsol_oku(unsigned char* tampon, std::size_t n) {
+  int r = _read(_fileno(stdin), tampon, static_cast<unsigned>(n > 4096 ? 4096 : n));
+  return r > 0 ? static_cast<std::size_t>(r) : 0;
+}
+
+int konsol_tus() {
+  int c = _getch();
+  // Arrow and function keys come as two codes; the second belongs to the
+  // same key press.
+  if (c == 0 || c == 0xE0) {
+    _getch();
+    return 27;
+  }
+  return c;
+}

@@ -1,0 +1,31 @@
+// The console services the program needs from the platform: clearing the
+// screen, reading what the keyboard delivers line by line, reading one key
+// press without echo, and leaving the terminal as it was found.
+#pragma once
+
+#include <cstddef>
+
+// Prepares the console once at start: remembers the terminal's mode and
+// makes sure it is restored at exit and on termination signals.
+void konsol_baslat();
+
+// Puts the terminal back as it was found. Safe to call more than once.
+void konsol_birak();
+
+// Clears the screen (and its scroll-back). Output that does not go to a
+// terminal gets a form feed instead.
+void konsol_temizle();
+
+// True when the keyboard input comes from a terminal.
+bool konsol_terminal();
+
+// Reads what the keyboard input has ready, at most `n` bytes, in the
+// console's normal line mode (echo and line editing on a terminal).
+// Answers the number of bytes, or 0 at the end of the input.
+std::size_t konsol_oku(unsigned char* tampon, std::size_t n);
+
+// Reads one key press directly from the terminal, without echo and without
+// waiting for Enter; the terminal's mode is changed for this one read only.
+// A key that sends an escape sequence is consumed whole and answers 27.
+// Answers the key's first byte, or -1 at the end of the input.
+int konsol_tus();

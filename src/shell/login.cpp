@@ -1,0 +1,67 @@
+#include "shell/login.h"
+
+#include <cstring>
+
+#include "shell/keyboard.h"
+#include "shell/screen.h"
+#include "shell/session.h"
+#include "store/checks.h"
+
+namespace {
+
+// The built-in account exists in every installation, also without a staff
+// file, and can be neither changed nor removed.
+constexpr const char* NOBET_ISIM = "nobet";
+constexpr const char* NOBET_SIFRE = "nobet";
+
+bool dene(int tekrar) {
+  char isim[40];
+  char sifre[40];
+  int say = 0;
+  isim[0] = sifre[0] = '\0';
+  basla("UYE GIRISI");
+  if (tekrar) {
+    yaz("\n");
+    yaz("!!! Kullanici adiniz veya sifreniz yanlis!\n");
+    yaz("!!! Lutfen tekrar deneyin!\n");
+    yaz("\n");
+  }
+  // A name that does not fit in 39 characters, or holds control bytes, can
+  // match no account.
+  bool isim_gecerli = istem_oku("Kullanici Adi: ", isim, sizeof isim) >= 0;
+  yaz("Sifre: ");
+  klavye_at();
+  for (;;) {
+    int gizle = tus_oku();
+    if (gizle == 8) {
+      if (say > 0) --say;
+      continue;
+    }
+    if (gizle == 13) {
+      yaz("*");
+      break;
+    }
+    // Keys beyond the 39 characters the entry holds are ignored.
+    if (say < static_cast<int>(sizeof sifre) - 1) {
+      sifre[say++] = static_cast<char>(gizle);
+      yaz("*");
+    }
+  }
+  sifre[say] = '\0';
+  if (!isim_gecerli) return false;
+  if (kontrolsfr(isim, sifre)) {
+    oturum_ac(isim);
+    return true;
+  }
+  if (std::strcmp(isim, NOBET_ISIM) == 0 && std::strcmp(sifre, NOBET_SIFRE) == 0) {
+    oturum_ac(isim);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void giris(int tekrar) {
+  while (!dene(tekrar)) tekrar = 1;
+}

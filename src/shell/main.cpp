@@ -1,0 +1,18 @@
+// PALVO HASTANE OTOMASYONU 1.0: the login, then the main menu until choice 14.
+#include <cstdio>
+
+#include "shell/console.h"
+#include "shell/login.h"
+#include "shell/menu.h"
+#include "shell/screen.h"
+
+int main() {
+  konsol_baslat();
+  ekran_hazirla();
+  giris(0);
+  while (menu()) {
+  }
+  std::fflush(stdout);
+  konsol_birak();
+  return 0;
+}

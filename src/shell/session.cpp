@@ -1,0 +1,18 @@
+#include "shell/session.h"
+
+#include <cstring>
+
+namespace {
+
+char ad[40];
+bool acik = false;
+
+}  // namespace
+
+const char* oturum() { return acik ? ad : nullptr; }
+
+void oturum_ac(const char* isim) {
+  std::strncpy(ad, isim, sizeof ad - 1);
+  ad[sizeof ad - 1] = '\0';
+  acik = true;
+}

@@ -1,0 +1,3 @@
+#include "staff/password.h"
+
+void psifre() {}

@@ -1,0 +1,3 @@
+#include "staff/report.h"
+
+void hrapor() {}

@@ -1,0 +1,4 @@
+// Patient report file: menu choice 12, "Rapor Olustur".
+#pragma once
+
+void hrapor();

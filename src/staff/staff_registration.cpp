@@ -1,0 +1,3 @@
+#include "staff/staff_registration.h"
+
+void personel() {}

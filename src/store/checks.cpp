@@ -1,0 +1,37 @@
+#include "store/checks.h"
+
+#include "store/field.h"
+#include "store/record_file.h"
+#include "store/records.h"
+
+namespace {
+
+// The first record in use of file `ad` for which `eslesir` holds.
+template <class R, class F>
+int var_mi(const char* ad, F eslesir) {
+  Dosya dosya = dosya_ac(ad, AcmaKipi::guncelle);
+  if (!dosya) return 0;
+  Tarama<R> tarama(dosya.akis());
+  R kayit;
+  while (tarama.sonraki(kayit)) {
+    if (kayit.dolu == DOLU && eslesir(kayit)) return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int kontroltc(const char* metin) {
+  return var_mi<hasta>(HASTA_DOSYASI, [&](const hasta& k) { return alan_esit(k.tckimlik, metin); });
+}
+
+int kontrolism(const char* isim) {
+  return var_mi<personel>(PERSONEL_DOSYASI,
+                          [&](const personel& k) { return alan_esit(k.isim, isim); });
+}
+
+int kontrolsfr(const char* isim, const char* sifre) {
+  return var_mi<personel>(PERSONEL_DOSYASI, [&](const personel& k) {
+    return alan_esit(k.isim, isim) && alan_esit(k.sifre, sifre);
+  });
+}

@@ -1,0 +1,84 @@
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "store/disk.h"
+
+static_assert(sizeof(sigset_t) <= 256);
+
+FILE* disk_ac(const char* ad, AcmaKipi kip) {
+  int bayrak = O_CLOEXEC | O_NONBLOCK;
+  const char* kip_metni = "r+b";
+  switch (kip) {
+    case AcmaKipi::guncelle:
+      bayrak |= O_RDWR;
+      break;
+    case AcmaKipi::ekle:
+      bayrak |= O_RDWR | O_CREAT | O_APPEND;
+      kip_metni = "a+b";
+      break;
+    case AcmaKipi::yeni_metin:
+      bayrak |= O_WRONLY | O_CREAT | O_TRUNC;
+      kip_metni = "w";
+      break;
+  }
+  int fd;
+  do {
+    fd = open(ad, bayrak, 0644);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return nullptr;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FILE* f = fdopen(fd, kip_metni);
+  if (f == nullptr) {
+    close(fd);
+    return nullptr;
+  }
+  if (kip != AcmaKipi::yeni_metin) setvbuf(f, nullptr, _IONBF, 0);
+  return f;
+}
+
+bool disk_esitle(FILE* f) {
+  if (std::fflush(f) != 0) return false;
+  int r;
+  do {
+    r = fdatasync(fileno(f));
+  } while (r != 0 && errno == EINTR);
+  return r == 0;
+}
+
+bool disk_kes(FILE* f, int64_t boy) {
+  std::fflush(f);
+  return ftruncate(fileno(f), static_cast<off_t>(boy)) == 0;
+}
+
+int64_t disk_boy(FILE* f) {
+  struct stat st;
+  if (fstat(fileno(f), &st) != 0) return -1;
+  return static_cast<int64_t>(st.st_size);
+}
+
+bool disk_git(FILE* f, int64_t konum) {
+  return fseeko(f, static_cast<off_t>(konum), SEEK_SET) == 0;
+}
+
+YazmaKorumasi::YazmaKorumasi() {
+  sigset_t kume;
+  sigemptyset(&kume);
+  sigaddset(&kume, SIGINT);
+  sigaddset(&kume, SIGTERM);
+  sigaddset(&kume, SIGHUP);
+  sigprocmask(SIG_BLOCK, &kume, reinterpret_cast<sigset_t*>(eski_));
+}
+
+YazmaKorumasi::~YazmaKorumasi() {
+  sigprocmask(SIG_SETMASK, reinterpret_cast<sigset_t*>(eski_), nullptr);
+}

@@ -1,0 +1,45 @@
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <cstring>
+
+#include "store/disk.h"
+
+FILE* disk_ac(const char* ad, AcmaKipi kip) {
+  const char* kip_metni = kip == AcmaKipi::guncelle ? "r+b" : kip == AcmaKipi::ekle ? "a+b" : "w";
+  DWORD nitelik = GetFileAttributesA(ad);
+  if (nitelik != INVALID_FILE_ATTRIBUTES && (nitelik & FILE_ATTRIBUTE_DIRECTORY)) return nullptr;
+  FILE* f = nullptr;
+  if (fopen_s(&f, ad, kip_metni) != 0 || f == nullptr) return nullptr;
+  struct _stat64 st;
+  if (_fstat64(_fileno(f), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
+    std::fclose(f);
+    return nullptr;
+  }
+  if (kip != AcmaKipi::yeni_metin) setvbuf(f, nullptr, _IONBF, 0);
+  return f;
+}
+
+bool disk_esitle(FILE* f) {
+  if (std::fflush(f) != 0) return false;
+  return _commit(_fileno(f)) == 0;
+}
+
+bool disk_kes(FILE* f, int64_t boy) {
+  std::fflush(f);
+  return _chsize_s(_fileno(f), boy) == 0;
+}
+
+int64_t disk_boy(FILE* f) {
+  struct _stat64 st;
+  if (_fstat64(_fileno(f), &st) != 0) return -1;
+  return static_cast<int64_t>(st.st_size);
+}
+
+bool disk_git(FILE* f, int64_t konum) { return _fseeki64(f, konum, SEEK_SET) == 0; }
+
+// The Windows console delivers Ctrl+C to a handler thread, which waits for
+// the main thread; there is nothing to hold off here.
+YazmaKorumasi::YazmaKorumasi() { std::memset(eski_, 0, sizeof eski_); }
+YazmaKorumasi::~YazmaKorumasi() {}

@@ -1,0 +1,43 @@
+// The few file services that differ between POSIX and Windows: opening a
+// record file, forcing a write to disk, cutting a file back, 64-bit seeks,
+// and holding off termination signals while a record is being written.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+enum class AcmaKipi {
+  guncelle,  // "r+": an existing file, read and write; fails when missing
+  ekle,      // "a+": created when missing; every write goes to the end
+  yeni_metin // "w": the report, created or emptied, written as text
+};
+
+// Opens `ad` in the given mode, binary for the record files. Only a regular
+// file opens: a directory, a pipe or a device at the path counts as a file
+// that cannot be opened, so that no scan can block or run forever. Record
+// files come back unbuffered: every write reaches the system at once.
+FILE* disk_ac(const char* ad, AcmaKipi kip);
+
+// Flushes the stream and waits until its data is on the disk.
+bool disk_esitle(FILE* f);
+
+// Cuts the file back to `boy` bytes.
+bool disk_kes(FILE* f, int64_t boy);
+
+// The file's length in bytes, or -1.
+int64_t disk_boy(FILE* f);
+
+bool disk_git(FILE* f, int64_t konum);
+
+// While one of these lives, SIGINT, SIGTERM and SIGHUP wait, so that a
+// record write is never cut in half by them.
+class YazmaKorumasi {
+ public:
+  YazmaKorumasi();
+  ~YazmaKorumasi();
+  YazmaKorumasi(const YazmaKorumasi&) = delete;
+  YazmaKorumasi& operator=(const YazmaKorumasi&) = delete;
+
+ private:
+  unsigned char eski_[256];
+};

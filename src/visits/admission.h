@@ -1,0 +1,4 @@
+// Admission: menu choice 5, "Hasta Kabul".
+#pragma once
+
+void hkabul();

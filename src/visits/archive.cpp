@@ -1,0 +1,3 @@
+#include "visits/archive.h"
+
+void muayene() {}

@@ -1,0 +1,4 @@
+// Examination archive viewer: menu choice 11, "Muayene Arsivi".
+#pragma once
+
+void muayene();

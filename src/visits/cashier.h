@@ -1,0 +1,4 @@
+// Cashier: menu choice 8, "Vezne Islemleri".
+#pragma once
+
+void vezne();

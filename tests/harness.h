@@ -1,0 +1,46 @@
+// Runs the built program as a person would at a console, but scripted: in a
+// fresh temporary working directory, with a whole session fed as bytes on
+// standard input, and the screen output, exit status and files handed back.
+#pragma once
+
+#include <string>
+
+struct Sonuc {
+  std::string cikti;  // everything the program wrote to standard output
+  int durum = -1;     // exit status, or -1 when it did not exit normally
+  int sinyal = 0;     // the signal that ended it, if any
+  bool zaman_asimi = false;
+};
+
+// A fresh temporary directory that is removed again with the object.
+class Calisma {
+ public:
+  Calisma();
+  ~Calisma();
+  Calisma(const Calisma&) = delete;
+  Calisma& operator=(const Calisma&) = delete;
+
+  const std::string& dizin() const { return dizin_; }
+  std::string yol(const std::string& ad) const { return dizin_ + "/" + ad; }
+
+  void yaz(const std::string& ad, const std::string& bayt) const;
+  std::string oku(const std::string& ad) const;  // "" when missing
+  bool var(const std::string& ad) const;
+  long boy(const std::string& ad) const;  // -1 when missing
+
+  // Runs the program here with `girdi` on standard input, which is closed
+  // after the last byte. Waits at most `saniye` seconds. A `dosya_siniri` of
+  // zero or more limits the size of every file the program writes (the
+  // system's file size limit), which makes a write beyond it fail as on a
+  // full disk.
+  Sonuc calistir(const std::string& girdi, int saniye = 30, long dosya_siniri = -1) const;
+
+ private:
+  std::string dizin_;
+};
+
+// The bytes of one record, for writing files and comparing them.
+template <class R>
+std::string bayt(const R& kayit) {
+  return std::string(reinterpret_cast<const char*>(&kayit), sizeof(R));
+}
