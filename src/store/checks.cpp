@@ -22,16 +22,17 @@ int var_mi(const char* ad, F eslesir) {
 }  // namespace
 
 int kontroltc(const char* metin) {
-  return var_mi<hasta>(HASTA_DOSYASI, [&](const hasta& k) { return alan_esit(k.tckimlik, metin); });
+  return var_mi<hasta>(HASTA_DOSYASI,
+                       [&](const hasta& k) { return alan_metin_esit(k.tckimlik, metin); });
 }
 
 int kontrolism(const char* isim) {
   return var_mi<personel>(PERSONEL_DOSYASI,
-                          [&](const personel& k) { return alan_esit(k.isim, isim); });
+                          [&](const personel& k) { return alan_metin_esit(k.isim, isim); });
 }
 
 int kontrolsfr(const char* isim, const char* sifre) {
   return var_mi<personel>(PERSONEL_DOSYASI, [&](const personel& k) {
-    return alan_esit(k.isim, isim) && alan_esit(k.sifre, sifre);
+    return alan_metin_esit(k.isim, isim) && alan_metin_esit(k.sifre, sifre);
   });
 }

@@ -20,17 +20,19 @@ bool alan_bos(const char (&alan)[N]) {
   return alan[0] == '\0';
 }
 
-// Exact, case-sensitive comparison of a field with a NUL-terminated text.
-template <std::size_t N>
-bool alan_esit(const char (&alan)[N], const char* metin) {
-  std::size_t n = alan_boyu(alan);
-  return std::strlen(metin) == n && std::memcmp(alan, metin, n) == 0;
-}
-
+// Exact, case-sensitive comparison of two fields, or of a field with a text
+// literal or buffer; neither side is read past its width.
 template <std::size_t N, std::size_t M>
 bool alan_esit(const char (&alan)[N], const char (&diger)[M]) {
   std::size_t n = alan_boyu(alan);
   return alan_boyu(diger) == n && std::memcmp(alan, diger, n) == 0;
+}
+
+// The same against a NUL-terminated text given by pointer.
+template <std::size_t N>
+bool alan_metin_esit(const char (&alan)[N], const char* metin) {
+  std::size_t n = alan_boyu(alan);
+  return std::strlen(metin) == n && std::memcmp(alan, metin, n) == 0;
 }
 
 // Copies a text with its NUL into a field, as strcpy would: the bytes behind

@@ -18,6 +18,14 @@ class Dosya {
   Dosya(const Dosya&) = delete;
   Dosya& operator=(const Dosya&) = delete;
   Dosya(Dosya&& d) noexcept : f_(d.f_) { d.f_ = nullptr; }
+  Dosya& operator=(Dosya&& d) noexcept {
+    if (this != &d) {
+      kapat();
+      f_ = d.f_;
+      d.f_ = nullptr;
+    }
+    return *this;
+  }
 
   FILE* akis() const { return f_; }
   explicit operator bool() const { return f_ != nullptr; }
@@ -33,7 +41,9 @@ class Dosya {
   FILE* f_ = nullptr;
 };
 
-inline Dosya dosya_ac(const char* ad, AcmaKipi kip) { return Dosya(disk_ac(ad, kip)); }
+inline Dosya dosya_ac(const char* ad, AcmaKipi kip) {
+  return Dosya(disk_ac(ad, kip));
+}
 
 // Reads a record file front to back in large blocks and hands out each
 // complete record once, in file order, with its slot number. An incomplete

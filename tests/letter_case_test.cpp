@@ -1,0 +1,56 @@
+// The case rules: capital after every blank, and lower case for comparing.
+#include "input/letter_case.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct Durum {
+  std::string once;
+  std::string sonra;
+};
+void PrintTo(const Durum& d, std::ostream* os) {
+  *os << '"' << d.once << '"';
+}
+
+class IlkharfTest : public ::testing::TestWithParam<Durum> {};
+TEST_P(IlkharfTest, CapitalisesEveryWord) {
+  std::string s = GetParam().once;
+  ilkharf(s.data());
+  EXPECT_EQ(s, GetParam().sonra);
+  ilkharf(s.data());
+  EXPECT_EQ(s, GetParam().sonra) << "a second application changes nothing";
+}
+INSTANTIATE_TEST_SUITE_P(
+    Table, IlkharfTest,
+    ::testing::Values(Durum{"", ""}, Durum{"x", "X"}, Durum{"aHMET yILMAZ", "Ahmet Yilmaz"},
+                      Durum{"ali  veli", "Ali  Veli"}, Durum{" ali", " Ali"}, Durum{"ali ", "Ali "},
+                      Durum{"ali-veli", "Ali-veli"}, Durum{"34abc", "34abc"},
+                      Durum{"AB RH+", "Ab Rh+"}, Durum{"EVLI", "Evli"}, Durum{"e", "E"},
+                      Durum{"ali\tveli", "Ali\tveli"}, Durum{"o'NEIL", "O'neil"},
+                      Durum{"a/B", "A/b"},
+                      // bytes above 127 are letters of the console's code page: untouched
+                      Durum{"\xc7"
+                            "ALI \xfe"
+                            "EN",
+                            "\xc7"
+                            "ali \xfe"
+                            "en"},
+                      Durum{"\xe7irkin", "\xe7irkin"}));
+
+class KucultTest : public ::testing::TestWithParam<Durum> {};
+TEST_P(KucultTest, LowersAsciiLettersOnly) {
+  std::string s = GetParam().once;
+  kucult(s.data());
+  EXPECT_EQ(s, GetParam().sonra);
+}
+INSTANTIATE_TEST_SUITE_P(Table, KucultTest,
+                         ::testing::Values(Durum{"ALI VELI", "ali veli"}, Durum{"", ""},
+                                           Durum{"12 AB-C", "12 ab-c"},
+                                           Durum{"\xc7\xdd\xde", "\xc7\xdd\xde"},
+                                           Durum{"Zz@[`{", "zz@[`{"}));
+
+}  // namespace

@@ -1,0 +1,218 @@
+// The record file idioms on real files: the scan, the in-place rewrite, the
+// padded append and its cut-back on failure, and the opening rules.
+#include "store/record_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "store/field.h"
+#include "store/records.h"
+
+namespace {
+
+hasta hasta_kaydi(int no, int32_t dolu = DOLU, double ucret = 0.0) {
+  hasta k;
+  std::memset(&k, 0, sizeof k);
+  k.dolu = dolu;
+  std::snprintf(k.tckimlik, sizeof k.tckimlik, "%011d", no);
+  std::strcpy(k.isim, "Ali Veli");
+  k.ucret = ucret;
+  return k;
+}
+
+std::vector<int64_t> tara(const std::string& yol, std::vector<hasta>* kayitlar = nullptr) {
+  Dosya d = dosya_ac(yol.c_str(), AcmaKipi::guncelle);
+  EXPECT_TRUE(d);
+  std::vector<int64_t> siralar;
+  if (!d) return siralar;
+  Tarama<hasta> t(d.akis());
+  hasta k;
+  while (t.sonraki(k)) {
+    siralar.push_back(t.sira());
+    if (kayitlar) kayitlar->push_back(k);
+  }
+  return siralar;
+}
+
+TEST(RecordScan, HandsOutEveryCompleteRecordOnceInFileOrder) {
+  Calisma c;
+  struct Durum {
+    int adet;
+    int kuyruk;  // bytes of an incomplete record at the end
+  };
+  // 174 records fill one read block; cross its boundary on both sides.
+  for (Durum d : {Durum{0, 0}, Durum{0, 375}, Durum{1, 0}, Durum{1, 5}, Durum{173, 0},
+                  Durum{174, 0}, Durum{175, 1}, Durum{500, 375}}) {
+    std::string veri;
+    for (int i = 0; i < d.adet; ++i) veri += bayt(hasta_kaydi(i, i % 3 == 0 ? 0 : DOLU + i % 2));
+    veri += std::string(static_cast<std::size_t>(d.kuyruk), '\x01');
+    c.yaz("p.dat", veri);
+    std::vector<hasta> kayitlar;
+    std::vector<int64_t> siralar = tara(c.yol("p.dat"), &kayitlar);
+    ASSERT_EQ(siralar.size(), static_cast<std::size_t>(d.adet)) << d.adet << "+" << d.kuyruk;
+    for (int i = 0; i < d.adet; ++i) {
+      EXPECT_EQ(siralar[i], i);
+      EXPECT_EQ(bayt(kayitlar[i]), veri.substr(static_cast<std::size_t>(i) * 376, 376));
+    }
+  }
+}
+
+TEST(RecordRewrite, ReplacesExactlyOneSlot) {
+  Calisma c;
+  std::string veri = bayt(hasta_kaydi(1)) + bayt(hasta_kaydi(2)) + bayt(hasta_kaydi(3)) + "xyz";
+  c.yaz("p.dat", veri);
+  hasta yeni = hasta_kaydi(9, DOLU, 3.25);
+  {
+    Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
+    ASSERT_TRUE(d);
+    ASSERT_TRUE(kayit_degistir(d.akis(), 1, yeni));
+  }
+  std::string beklenen = veri;
+  beklenen.replace(376, 376, bayt(yeni));
+  EXPECT_EQ(c.oku("p.dat"), beklenen);
+}
+
+TEST(RecordRewrite, BalancesHoldingLineEndBytesSurviveAndNeighboursStayReadable) {
+  Calisma c;
+  // 3.25 holds the byte 10, 6.5 the byte 26; the others hold 13 and 10.
+  const double ucretler[] = {3.25, 6.5, 6.75, 1.0000000000000022, -2.5e-300};
+  for (double u : ucretler) {
+    hasta k = hasta_kaydi(5, DOLU, u);
+    std::string b = bayt(k);
+    bool ozel = b.find('\n', 368) != std::string::npos || b.find('\r', 368) != std::string::npos ||
+                b.find('\x1a', 368) != std::string::npos;
+    EXPECT_TRUE(ozel) << u;
+    c.yaz("p.dat", bayt(hasta_kaydi(1)) + bayt(hasta_kaydi(2)));
+    {
+      Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
+      ASSERT_TRUE(kayit_ekle(d.akis(), k));
+      d.kapat();
+      d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
+      ASSERT_TRUE(kayit_degistir(d.akis(), 0, k));
+      d.kapat();
+      d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
+      ASSERT_TRUE(kayit_ekle(d.akis(), hasta_kaydi(7)));
+    }
+    std::vector<hasta> kayitlar;
+    ASSERT_EQ(tara(c.yol("p.dat"), &kayitlar).size(), 4u);
+    EXPECT_EQ(bayt(kayitlar[0]), b);
+    EXPECT_EQ(bayt(kayitlar[1]), bayt(hasta_kaydi(2)));
+    EXPECT_EQ(bayt(kayitlar[2]), b);
+    EXPECT_EQ(bayt(kayitlar[3]), bayt(hasta_kaydi(7)));
+  }
+}
+
+TEST(RecordAppend, PadsAnIncompleteTailToTheNextSlotWithoutTouchingIt) {
+  Calisma c;
+  for (int kuyruk : {0, 1, 200, 375}) {
+    std::string veri = bayt(hasta_kaydi(1)) + std::string(static_cast<std::size_t>(kuyruk), 'q');
+    c.yaz("p.dat", veri);
+    hasta yeni = hasta_kaydi(2);
+    {
+      Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
+      ASSERT_TRUE(d);
+      ASSERT_TRUE(kayit_ekle(d.akis(), yeni));
+    }
+    std::string beklenen = veri;
+    beklenen.resize(kuyruk == 0 ? 376 : 752, '\0');
+    beklenen += bayt(yeni);
+    EXPECT_EQ(c.oku("p.dat"), beklenen) << kuyruk;
+    EXPECT_EQ(tara(c.yol("p.dat")).size(), kuyruk == 0 ? 2u : 3u);
+  }
+}
+
+TEST(RecordAppend, CreatesAMissingFile) {
+  Calisma c;
+  {
+    Dosya d = dosya_ac(c.yol("s.dat").c_str(), AcmaKipi::ekle);
+    ASSERT_TRUE(d);
+    personel p;
+    std::memset(&p, 0, sizeof p);
+    p.dolu = DOLU;
+    std::strcpy(p.isim, "ayse");
+    ASSERT_TRUE(kayit_ekle(d.akis(), p));
+  }
+  EXPECT_EQ(c.boy("s.dat"), 44);
+}
+
+// A write that fails half-way (the file size limit stands in for a full disk)
+// leaves the file exactly as it was, padding included.
+TEST(RecordAppend, AFailedWriteCutsTheFileBack) {
+  Calisma c;
+  signal(SIGXFSZ, SIG_IGN);
+  struct rlimit eski;
+  getrlimit(RLIMIT_FSIZE, &eski);
+  for (int kuyruk : {0, 10}) {
+    std::string veri = bayt(hasta_kaydi(1)) + std::string(static_cast<std::size_t>(kuyruk), 'q');
+    c.yaz("p.dat", veri);
+    Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
+    ASSERT_TRUE(d);
+    struct rlimit sinir = eski;
+    sinir.rlim_cur = static_cast<rlim_t>(veri.size() + 100);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &sinir), 0);
+    bool yazildi = kayit_ekle(d.akis(), hasta_kaydi(2));
+    setrlimit(RLIMIT_FSIZE, &eski);
+    EXPECT_FALSE(yazildi);
+    d.kapat();
+    EXPECT_EQ(c.oku("p.dat"), veri) << kuyruk;
+  }
+}
+
+TEST(RecordOpen, OnlyRegularFilesOpenAndUpdateNeverCreates) {
+  Calisma c;
+  EXPECT_FALSE(dosya_ac(c.yol("yok.dat").c_str(), AcmaKipi::guncelle));
+  EXPECT_FALSE(c.var("yok.dat"));
+  ASSERT_EQ(mkdir(c.yol("dizin.dat").c_str(), 0755), 0);
+  EXPECT_FALSE(dosya_ac(c.yol("dizin.dat").c_str(), AcmaKipi::guncelle));
+  EXPECT_FALSE(dosya_ac(c.yol("dizin.dat").c_str(), AcmaKipi::ekle));
+  EXPECT_FALSE(dosya_ac(c.yol("dizin.dat").c_str(), AcmaKipi::yeni_metin));
+  // A pipe at the path must neither block the open nor be read forever.
+  ASSERT_EQ(mkfifo(c.yol("boru.dat").c_str(), 0644), 0);
+  EXPECT_FALSE(dosya_ac(c.yol("boru.dat").c_str(), AcmaKipi::guncelle));
+  EXPECT_FALSE(dosya_ac(c.yol("boru.dat").c_str(), AcmaKipi::ekle));
+  EXPECT_FALSE(dosya_ac(c.yol("boru.dat").c_str(), AcmaKipi::yeni_metin));
+  EXPECT_FALSE(dosya_ac("/dev/zero", AcmaKipi::guncelle));
+  c.yaz("var.dat", "abc");
+  EXPECT_TRUE(dosya_ac(c.yol("var.dat").c_str(), AcmaKipi::guncelle));
+  EXPECT_EQ(c.oku("var.dat"), "abc");
+  EXPECT_TRUE(dosya_ac(c.yol("var.dat").c_str(), AcmaKipi::yeni_metin));
+  EXPECT_EQ(c.oku("var.dat"), "");
+}
+
+TEST(TextField, NothingReadsPastAFieldWithoutNul) {
+  hasta k;
+  std::memset(&k, 'A', sizeof k);
+  EXPECT_EQ(alan_boyu(k.tckimlik), 20u);
+  EXPECT_EQ(alan_boyu(k.cinsiyet), 2u);
+  EXPECT_TRUE(alan_esit(k.cinsiyet, "AA"));
+  EXPECT_FALSE(alan_esit(k.cinsiyet, "AAA"));
+  EXPECT_FALSE(alan_bos(k.gtarih));
+  char metin[64];
+  std::snprintf(metin, sizeof metin, "[%.*s]", ALAN(k.gsaat));
+  EXPECT_STREQ(metin, "[AAAAAA]");
+  arsiv a;
+  std::memset(&a, 0, sizeof a);
+  alan_kopyala(a.gsaat, k.gsaat);
+  EXPECT_EQ(std::string(a.gsaat, 6), std::string("AAAAA\0", 6));
+}
+
+TEST(TextField, CopyKeepsTheBytesBehindTheNulAndNeverCuts) {
+  char alan[10];
+  std::memcpy(alan, "Bagkur\0\0\0", 10);
+  ASSERT_TRUE(alan_koy(alan, "Yok"));
+  EXPECT_EQ(std::string(alan, 10), std::string("Yok\0kur\0\0\0", 10));
+  EXPECT_FALSE(alan_koy(alan, "0123456789"));
+  EXPECT_EQ(std::string(alan, 10), std::string("Yok\0kur\0\0\0", 10));
+  EXPECT_TRUE(alan_koy(alan, "012345678"));
+  EXPECT_STREQ(alan, "012345678");
+}
+
+}  // namespace
