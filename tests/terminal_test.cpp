@@ -1,0 +1,147 @@
+// The program on a real (pseudo-)terminal: the screen clear, no echo at the
+// single-key reads, keys that send escape sequences, and the terminal left
+// exactly as it was found at exit, at the end of input and on signals.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <termios.h>
+
+#include <string>
+
+#include "harness.h"
+#include "pty_harness.h"
+
+namespace {
+
+const std::string TEMIZLE = "\x1b[H\x1b[2J\x1b[3J";
+
+bool ayni_kip(const struct termios& a, const struct termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
+         a.c_cc[VMIN] == b.c_cc[VMIN] && a.c_cc[VTIME] == b.c_cc[VTIME];
+}
+
+// Logs in with the built-in account and waits for the main menu.
+void giris_yap(PtyOturumu& p) {
+  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
+  p.gonder("nobet\r");
+  ASSERT_TRUE(p.bekle("Sifre: "));
+  p.gonder("nobet\r");
+  ASSERT_TRUE(p.bekle("Seciminiz: "));
+}
+
+TEST(Terminal, ClearsTheScreenAndItsScrollBackBeforeEveryScreen) {
+  Calisma c;
+  PtyOturumu p(c.dizin());
+  ASSERT_TRUE(p.bekle(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0\r\n===== UYE GIRISI =====\r\n"));
+  giris_yap(p);
+  EXPECT_NE(p.cikti().find(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0 (nobet)\r\n===== ANA MENU"),
+            std::string::npos);
+  p.gonder("14\r");
+  EXPECT_EQ(p.bitis(), 0);
+}
+
+TEST(Terminal, PasswordKeysShowAsterisksOnlyAndTheNameIsEchoed) {
+  Calisma c;
+  PtyOturumu p(c.dizin());
+  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
+  p.gonder("nobet\r");
+  ASSERT_TRUE(p.bekle("nobet\r\nSifre: "));
+  // Type slowly, key by key, as a person would.
+  for (char k : std::string("nobet")) {
+    p.gonder(std::string(1, k));
+    ASSERT_TRUE(p.bekle("*"));
+    EXPECT_EQ(p.cikti().find("nobet", p.cikti().find("Sifre: ")), std::string::npos);
+  }
+  p.gonder("\r");
+  ASSERT_TRUE(p.bekle("*"));
+  ASSERT_TRUE(p.bekle("===== ANA MENU ====="));
+  std::string sifre_satiri = p.cikti().substr(p.cikti().find("Sifre: "));
+  EXPECT_EQ(sifre_satiri.substr(0, 13), "Sifre: ******");
+  p.gonder("14\r");
+  EXPECT_EQ(p.bitis(), 0);
+}
+
+TEST(Terminal, TheReturnPromptTakesOneKeyWithoutEchoAndWithoutEnter) {
+  Calisma c;
+  PtyOturumu p(c.dizin());
+  struct termios ilk = p.kip();
+  giris_yap(p);
+  p.gonder("4\r");
+  ASSERT_TRUE(p.bekle("(Ana menuye donmek icin bir tusa basiniz)"));
+  // While it waits for the key, the terminal is in single-key mode.
+  for (int i = 0; i < 100 && (p.kip().c_lflag & ICANON); ++i) p.bekle("\x01", 10);
+  EXPECT_FALSE(p.kip().c_lflag & (ICANON | ECHO));
+  p.gonder("q");
+  ASSERT_TRUE(p.bekle("Seciminiz: "));
+  std::string arada = p.cikti().substr(p.cikti().rfind("basiniz)"));
+  EXPECT_EQ(arada.find('q'), std::string::npos) << "the key must not be shown";
+  EXPECT_TRUE(ayni_kip(p.kip(), ilk)) << "line mode is back at once after the key";
+  p.gonder("14\r");
+  EXPECT_EQ(p.bitis(), 0);
+  EXPECT_TRUE(ayni_kip(p.kip(), ilk));
+}
+
+TEST(Terminal, AKeyThatSendsAnEscapeSequenceIsConsumedWhole) {
+  const char* tuslar[] = {"\x1b[A", "\x1b[15~", "\x1bOP", "\x1b"};
+  for (const char* tus : tuslar) {
+    Calisma c;
+    PtyOturumu p(c.dizin());
+    giris_yap(p);
+    p.gonder("4\r");
+    ASSERT_TRUE(p.bekle("basiniz)"));
+    p.gonder(tus);
+    ASSERT_TRUE(p.bekle("Seciminiz: "));
+    // Had any byte of the key been left over, it would spoil this choice.
+    p.gonder("14\r");
+    EXPECT_EQ(p.bitis(), 0) << "key " << (tus + 1);
+  }
+}
+
+TEST(Terminal, EndOfInputAtALinePromptEndsWithStatusZero) {
+  Calisma c;
+  PtyOturumu p(c.dizin());
+  struct termios ilk = p.kip();
+  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
+  p.gonder("\x04");  // Ctrl+D at the start of a line: end of input
+  EXPECT_EQ(p.bitis(), 0);
+  EXPECT_TRUE(ayni_kip(p.kip(), ilk));
+}
+
+TEST(Terminal, SignalsDuringASingleKeyReadRestoreTheTerminal) {
+  struct Durum {
+    int sinyal;
+    const char* tus;  // typed instead of sending the signal, when set
+  };
+  for (Durum d : {Durum{SIGTERM, nullptr}, Durum{SIGHUP, nullptr}, Durum{SIGINT, "\x03"}}) {
+    Calisma c;
+    PtyOturumu p(c.dizin());
+    struct termios ilk = p.kip();
+    giris_yap(p);
+    p.gonder("4\r");
+    ASSERT_TRUE(p.bekle("basiniz)"));
+    for (int i = 0; i < 100 && (p.kip().c_lflag & ICANON); ++i) p.bekle("\x01", 10);
+    ASSERT_FALSE(p.kip().c_lflag & ICANON);
+    if (d.tus) {
+      p.gonder(d.tus);
+    } else {
+      kill(p.pid(), d.sinyal);
+    }
+    EXPECT_EQ(p.bitis(), 128 + d.sinyal);
+    EXPECT_TRUE(ayni_kip(p.kip(), ilk)) << "signal " << d.sinyal;
+  }
+}
+
+TEST(Terminal, ThePasswordEntryRestoresTheTerminalAfterEveryKey) {
+  Calisma c;
+  PtyOturumu p(c.dizin());
+  struct termios ilk = p.kip();
+  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
+  p.gonder("nobet\r");
+  ASSERT_TRUE(p.bekle("Sifre: "));
+  p.gonder("no");
+  ASSERT_TRUE(p.bekle("**"));
+  kill(p.pid(), SIGTERM);
+  EXPECT_EQ(p.bitis(), 128 + SIGTERM);
+  EXPECT_TRUE(ayni_kip(p.kip(), ilk));
+}
+
+}  // namespace
