@@ -1,3 +1,65 @@
 #include "patients/search.h"
 
-void hastaara() {}
+#include <cstring>
+
+#include "input/letter_case.h"
+#include "input/validators.h"
+#include "patients/card.h"
+#include "shell/keyboard.h"
+#include "shell/screen.h"
+#include "store/field.h"
+#include "store/record_file.h"
+#include "store/records.h"
+
+namespace {
+
+// The longest search word; a longer line matches nothing.
+constexpr int KELIME_SINIRI = 49;
+
+}  // namespace
+
+void hastaara() {
+  int ara = 0;
+  basla("HASTA ARA");
+  // Read into a buffer as large as the keyboard's line, so that a line of
+  // more than 49 characters is told apart from one holding a control byte:
+  // the first simply finds nobody, the second is asked again.
+  char metin[1024];
+  int boy;
+  do {
+    boy = istem_oku("Kelime (En az 2 harf): ", metin, sizeof metin);
+  } while (boy < 2);
+  int sayi = kontrolno(metin);
+  if (!sayi) kucult(metin);
+
+  Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
+  if (!dosya) {
+    yaz("Dosya Acilamadi!");
+    return bitir();
+  }
+  if (boy <= KELIME_SINIRI) {
+    Tarama<hasta> tarama(dosya.akis());
+    hasta kayit;
+    while (tarama.sonraki(kayit)) {
+      if (kayit.dolu != DOLU) continue;
+      bool eslesti;
+      if (sayi) {
+        eslesti = alan_esit(kayit.tckimlik, metin);
+      } else {
+        // The name may fill its field without a NUL.
+        char yedek[sizeof kayit.isim + 1];
+        std::size_t n = alan_boyu(kayit.isim);
+        std::memcpy(yedek, kayit.isim, n);
+        yedek[n] = '\0';
+        kucult(yedek);
+        eslesti = std::strstr(yedek, metin) != nullptr;
+      }
+      if (!eslesti) continue;
+      goster(kayit);
+      ++ara;
+    }
+  }
+  dosya.kapat();
+  if (ara == 0) yaz("Bulunamadi!");
+  bitir();
+}
