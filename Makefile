@@ -2,7 +2,7 @@
 BUILD := build
 PACKAGES_OK := $(BUILD)/.packages-ok
 
-.PHONY: all run test bench clean setup
+.PHONY: all run test bench clean setup windows
 
 all: $(BUILD)/build.ninja
 	cmake --build --preset default
@@ -27,5 +27,11 @@ test: all
 bench: all
 	./$(BUILD)/bench/record_scan_bench
 
+# The Windows console program, cross-built with MinGW-w64 (g++-mingw-w64-x86-64-posix).
+windows:
+	cmake -S . -B $(BUILD)-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DPALVO_TESTS=OFF -DPALVO_BENCH=OFF
+	cmake --build $(BUILD)-win
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-win
