@@ -109,7 +109,7 @@ struct personel {
   char sifre[20];
 };
 
-static_assert(sizeof(personel) == 44);
-static_assert(offsetof(personel, dolu) == 0);
-static_assert(offsetof(personel, isim) == 4);
-static_assert(offsetof(personel, sifre) == 24);
+static_assert(sizeof(struct personel) == 44);
+static_assert(offsetof(struct personel, dolu) == 0);
+static_assert(offsetof(struct personel, isim) == 4);
+static_assert(offsetof(struct personel, sifre) == 24);
