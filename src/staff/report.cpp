@@ -1,3 +1,51 @@
 #include "staff/report.h"
 
-void hrapor() {}
+#include <cstdio>
+
+#include "patients/card.h"
+#include "patients/listing.h"
+#include "shell/screen.h"
+#include "store/record_file.h"
+#include "store/records.h"
+
+void hrapor() {
+  int i = 0;
+  basla("HASTA LISTELEME");
+  Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
+  if (!dosya) {
+    // The report is not touched, so an earlier one stays as it was.
+    yaz("Dosya Acilamadi!");
+    return bitir();
+  }
+  // A text stream: each line break is stored as the platform's line end.
+  Dosya rapor = dosya_ac(RAPOR_DOSYASI, AcmaKipi::yeni_metin);
+  if (!rapor) {
+    dosya.kapat();
+    yaz("Dosya Olusturulamadi!");
+    return bitir();
+  }
+  FILE* r = rapor.akis();
+  bool tamam = std::fprintf(r, LISTE_BASLIGI_BICIMI, LISTE_BASLIGI_ETIKETLERI) >= 0;
+  Tarama<hasta> tarama(dosya.akis());
+  hasta kayit;
+  char kart[KART_BOYU];
+  while (tamam && tarama.sonraki(kayit)) {
+    if (kayit.dolu != DOLU) continue;
+    // The same bytes as the card of the patient list screen.
+    std::size_t n = kart_bicimle(kart, kayit);
+    tamam = std::fwrite(kart, 1, n, r) == n;
+    ++i;
+  }
+  if (tamam) tamam = std::fprintf(r, "\n(Toplam %d hasta kayitli)", i) >= 0;
+  // A report that did not reach the disk whole is not a saved report.
+  if (!rapor.kapat()) tamam = false;
+  dosya.kapat();
+  if (!tamam) {
+    yaz("Dosya Olusturulamadi!");
+  } else if (i == 0) {
+    yaz("\nKayitli Hasta Yok!");
+  } else {
+    yaz("\nRapor Basari ile Kaydedildi!");
+  }
+  return bitir();
+}

@@ -1,3 +1,45 @@
 #include "staff/staff_registration.h"
 
-void personel() {}
+#include <cstring>
+
+#include "shell/keyboard.h"
+#include "shell/screen.h"
+#include "store/checks.h"
+#include "store/record_file.h"
+#include "store/records.h"
+
+namespace {
+
+// Reads a line straight into a 20-byte field of the record until it holds at
+// least two characters. Longer lines and lines with control bytes are refused
+// whole (the prompt again), so a field never holds more than 19 characters.
+template <std::size_t N>
+void en_az_iki(const char* istem, char (&alan)[N]) {
+  while (istem_oku(istem, alan, N) < 2) {
+  }
+}
+
+}  // namespace
+
+void personel() {
+  struct personel kayit3;
+  std::memset(&kayit3, 0, sizeof kayit3);
+  kayit3.dolu = DOLU;
+  basla("PERSONEL EKLEME");
+  en_az_iki("Kullanici Adi: ", kayit3.isim);
+  if (kontrolism(kayit3.isim)) {
+    yaz("Bu personel zaten kayitli!");
+    return bitir();
+  }
+  // The password is typed in the open, like any other line.
+  en_az_iki("Sifre: ", kayit3.sifre);
+  Dosya dosya3 = dosya_ac(PERSONEL_DOSYASI, AcmaKipi::ekle);
+  if (!dosya3) {
+    yaz("Dosya Acilamadi!");
+  } else if (!kayit_ekle(dosya3.akis(), kayit3)) {
+    yaz("Kayit Yazilamadi!");
+  }
+  dosya3.kapat();
+  // No confirmation: the return prompt follows the password line.
+  return bitir();
+}
