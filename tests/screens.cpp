@@ -1,7 +1,5 @@
 #include "screens.h"
 
-const std::string DONUS = "\n\n(Ana menuye donmek icin bir tusa basiniz)";
-
 std::string ekran_girissiz(const std::string& baslik) {
   return "\fPALVO HASTANE OTOMASYONU 1.0\n===== " + baslik + " =====\n";
 }

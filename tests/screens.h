@@ -11,7 +11,7 @@ std::string ekran(const std::string& baslik, const std::string& oturum = "nobet"
 std::string ekran_girissiz(const std::string& baslik);
 
 // The return prompt.
-extern const std::string DONUS;
+inline const std::string DONUS = "\n\n(Ana menuye donmek icin bir tusa basiniz)";
 
 // The main menu screen, up to and including "Seciminiz: ".
 std::string menu_ekrani(const std::string& oturum = "nobet");
