@@ -1,3 +1,44 @@
 #include "visits/archive.h"
 
-void muayene() {}
+#include <cstring>
+
+#include "shell/screen.h"
+#include "store/field.h"
+#include "store/lookup.h"
+#include "store/record_file.h"
+#include "store/records.h"
+
+void muayene() {
+  // The whole stored field is the key, not a copy cut to the 11 digits that
+  // registration stores: a longer number written by other means must never
+  // match the examinations of another patient whose number it begins with.
+  char tckimlik[sizeof(hasta::tckimlik)];
+  basla("MUAYENE ARSIVI");
+  Bulma sonuc = hastabul([&tckimlik](BulunanHasta& b) -> bool {
+    std::memcpy(tckimlik, b.kayit.tckimlik, sizeof tckimlik);
+    return true;
+  });
+  if (sonuc != Bulma::bulundu) return;
+
+  Dosya dosya = dosya_ac(ARSIV_DOSYASI, AcmaKipi::guncelle);
+  if (!dosya) {
+    yaz("Dosya Acilamadi!");
+    return bitir();
+  }
+  int i = 0;
+  Tarama<arsiv> tarama(dosya.akis());
+  arsiv kayit2;
+  while (tarama.sonraki(kayit2)) {
+    if (kayit2.dolu != DOLU || !alan_esit(kayit2.tckimlik, tckimlik)) continue;
+    ++i;
+    yaz("%2d) %7s (%.*s %.*s) (Bolum: %.*s) (Sikayet: %.*s)\n", i, "Giris:", ALAN(kayit2.gtarih),
+        ALAN(kayit2.gsaat), ALAN(kayit2.bolum), ALAN(kayit2.sikayet));
+    yaz("%11s (%.*s %.*s) (Teshis: %.*s) (Ilaclar: %.*s)\n", "Cikis:", ALAN(kayit2.ctarih),
+        ALAN(kayit2.csaat), ALAN(kayit2.teshis), ALAN(kayit2.ilaclar));
+    yaz("%11s (Sorumlu: %.*s)\n", "Muayene:", ALAN(kayit2.sorumlu));
+    yaz("%11s (%.2f TL)\n", "Ucret:", kayit2.ucret);
+  }
+  dosya.kapat();
+  if (i == 0) yaz("Hastanin Arsiv Kaydi Bulunamadi!");
+  bitir();
+}
