@@ -1,0 +1,516 @@
+// Discharge end to end: the answers, the fee rule, the rewritten patient
+// record and the archive record byte for byte, the refusal, a second
+// discharge, and an archive that cannot be opened or written.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "visits_kit.h"
+
+namespace {
+
+using namespace visits;
+
+const std::string SORUMLU_ISTEMI = "Sorumlu: ";
+const std::string TESHIS_ISTEMI = "Teshis: ";
+const std::string ILACLAR_ISTEMI = "Ilaclar: ";
+const std::string TARIH_ISTEMI = "Cikis Tarihi (Gun/Ay/Yil): ";
+const std::string SAAT_ISTEMI = "Cikis Saati (ST:DK): ";
+const std::string UCRET_ISTEMI = "Muayene Ucreti: ";
+
+const std::string TC = "12345678901";
+
+hasta yatan(const std::string& guvence, double bakiye) {
+  return kabul_edilmis(hasta_kaydi(TC, "Ahmet Yilmaz", guvence, bakiye), "02/01/2024", "08:15",
+                       "Bas Agrisi", "Noroloji");
+}
+
+int n(const std::vector<std::string>& v) {
+  return static_cast<int>(v.size());
+}
+
+struct CikisDurumu {
+  const char* ad;
+  std::string guvence;
+  double bakiye;
+  // Lines typed at the five prompts; only the last of each is accepted.
+  std::vector<std::string> sorumlu, teshis, ilaclar, ctarih, csaat;
+  std::string ucret_girdisi;  // typed for the fee, when it is asked
+  int ucret_istemi;           // how often the fee prompt is shown
+  // What the record holds afterwards.
+  std::string ssorumlu, steshis, silaclar, sctarih, scsaat;
+  double ucret;  // the fee archived and added to the balance
+};
+
+void PrintTo(const CikisDurumu& d, std::ostream* os) {
+  *os << d.ad;
+}
+
+class CikisTest : public ::testing::TestWithParam<CikisDurumu> {};
+
+TEST_P(CikisTest, RecordsTheDischargeAndCreatesTheArchive) {
+  const CikisDurumu& d = GetParam();
+  Calisma c;
+  hasta diger = hasta_kaydi("98765432109", "Zeynep Demir", "Yok", 10);
+  hasta k = yatan(d.guvence, d.bakiye);
+  c.yaz(HASTA_DOSYASI, dosya<hasta>({k, diger}));
+
+  Sonuc s =
+      oturum(c, "6\n" + TC + "\n" + satirlar(d.sorumlu) + satirlar(d.teshis) + satirlar(d.ilaclar) +
+                    satirlar(d.ctarih) + satirlar(d.csaat) + d.ucret_girdisi + "x");
+
+  hasta sonra = k;
+  koy(sonra.sorumlu, d.ssorumlu);
+  koy(sonra.teshis, d.steshis);
+  koy(sonra.ilaclar, d.silaclar);
+  koy(sonra.ctarih, d.sctarih);
+  koy(sonra.csaat, d.scsaat);
+  sonra.ucret = d.bakiye + d.ucret;
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya<hasta>({sonra, diger}));
+  // The first discharge creates the archive with exactly one record.
+  EXPECT_EQ(c.boy(ARSIV_DOSYASI), 184);
+  EXPECT_EQ(c.oku(ARSIV_DOSYASI), bayt(arsiv_kaydi(sonra, d.ucret)));
+
+  std::string ucret = d.guvence == "Yok"
+                          ? tekrar(UCRET_ISTEMI, d.ucret_istemi)
+                          : "Muayene Ucreti: Yok (" + d.guvence + " Sosyal Guvence)\n";
+  std::string govde = bulunan("HASTA CIKIS", k) + tekrar(SORUMLU_ISTEMI, n(d.sorumlu)) +
+                      tekrar(TESHIS_ISTEMI, n(d.teshis)) + tekrar(ILACLAR_ISTEMI, n(d.ilaclar)) +
+                      tekrar(TARIH_ISTEMI, n(d.ctarih)) + tekrar(SAAT_ISTEMI, n(d.csaat)) + ucret +
+                      liste({sonra, diger});
+  EXPECT_EQ(s.cikti, oturum_ekrani(govde));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, CikisTest,
+    ::testing::Values(CikisDurumu{"Plain",
+                                  "Yok",
+                                  20,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "150\n",
+                                  1,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  150},
+                      // With social security no fee is asked; the archive holds 0 and the
+                      // balance stays.
+                      CikisDurumu{"SocialSecurityNoFee",
+                                  "SSK",
+                                  80,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "",
+                                  0,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  0},
+                      CikisDurumu{"OtherSocialSecurityName",
+                                  "Bag-kur",
+                                  0,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "",
+                                  0,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  0},
+                      // Only "Yok" exactly asks for a fee; an empty field (written by other
+                      // means) names no scheme but is not "Yok" either.
+                      CikisDurumu{"EmptySocialSecurityNoFee",
+                                  "",
+                                  5,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "",
+                                  0,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  0},
+                      CikisDurumu{"YokInOtherCaseNoFee",
+                                  "YOK",
+                                  5,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "",
+                                  0,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  0},
+                      // Zero and text show the prompt again; an empty line is no answer and
+                      // shows nothing; a negative fee is taken as typed.
+                      CikisDurumu{"ZeroTextEmptyLineThenNegative",
+                                  "Yok",
+                                  100,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "0\nabc\n\n-25.5\n",
+                                  3,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  -25.5},
+                      CikisDurumu{"DecimalCommaReadsTheWholePart",
+                                  "Yok",
+                                  0,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "12,50\n",
+                                  1,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  12},
+                      CikisDurumu{"OtherZerosAndTextBehind",
+                                  "Yok",
+                                  0,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "0.00\n-0\n  +0e5\n.\n  7.5 TL\n",
+                                  5,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  7.5},
+                      // 6.5 holds the byte 26 in its encoding.
+                      CikisDurumu{"NotFiniteRefused",
+                                  "Yok",
+                                  0,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "1e999\n-1e999\nnan\ninf\n6.5\n",
+                                  5,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  6.5},
+                      // A fee that would make the balance infinite is refused like zero.
+                      CikisDurumu{"FeeThatOverflowsTheBalanceRefused",
+                                  "Yok",
+                                  1.5e308,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "1e308\n-1e308\n",
+                                  2,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "03/01/2024",
+                                  "11:45",
+                                  -1e308},
+                      // The doctor needs four characters and a blank: one word or fewer
+                      // characters are asked again.
+                      CikisDurumu{"DoctorRule",
+                                  "Yok",
+                                  0,
+                                  {"Ali", "Mehmetcan", "A B", "", "ali veli"},
+                                  {"a", "grip"},
+                                  {"", "x", "parol"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "40\n",
+                                  1,
+                                  "Ali Veli",
+                                  "Grip",
+                                  "Parol",
+                                  "03/01/2024",
+                                  "11:45",
+                                  40},
+                      CikisDurumu{"CaseNormalised",
+                                  "Yok",
+                                  0,
+                                  {"DR. AYSE kaya"},
+                                  {"akut BRONSIT"},
+                                  {"ventolin  SURUP"},
+                                  {"03/01/2024"},
+                                  {"11:45"},
+                                  "40\n",
+                                  1,
+                                  "Dr. Ayse Kaya",
+                                  "Akut Bronsit",
+                                  "Ventolin  Surup",
+                                  "03/01/2024",
+                                  "11:45",
+                                  40},
+                      CikisDurumu{
+                          "DatesAndTimesAtTheirBoundaries",
+                          "Yok",
+                          0,
+                          {"dr ayse kaya"},
+                          {"migren"},
+                          {"aspirin"},
+                          {"3/1/2024", "03/1/2024", "32/01/2024", "01/13/2024", "31/02/2024"},
+                          {"9:30", "24:00", "12:60", "12.30", "ab:cd"},
+                          "40\n",
+                          1,
+                          "Dr Ayse Kaya",
+                          "Migren",
+                          "Aspirin",
+                          "31/02/2024",
+                          "ab:cd",
+                          40},
+                      // A discharge dated before the admission is accepted.
+                      CikisDurumu{"DischargeBeforeAdmission",
+                                  "Yok",
+                                  0,
+                                  {"dr ayse kaya"},
+                                  {"migren"},
+                                  {"aspirin"},
+                                  {"01/01/2000"},
+                                  {"00:00"},
+                                  "40\n",
+                                  1,
+                                  "Dr Ayse Kaya",
+                                  "Migren",
+                                  "Aspirin",
+                                  "01/01/2000",
+                                  "00:00",
+                                  40},
+                      // Longer than the field: asked again, never cut; 19 characters fit.
+                      CikisDurumu{"TooLongAskedAgain",
+                                  "Yok",
+                                  0,
+                                  {"prof dr ayse kaya ozturk", "prof dr ayse kaya o"},
+                                  {"kronik obstruktif akciger", "kronik obstruktif a"},
+                                  {std::string(20, 'i'), std::string(19, 'i')},
+                                  {"03/01/2024 ", "03/01/2024"},
+                                  {"11:450", "11:45"},
+                                  "40\n",
+                                  1,
+                                  "Prof Dr Ayse Kaya O",
+                                  "Kronik Obstruktif A",
+                                  "I" + std::string(18, 'i'),
+                                  "03/01/2024",
+                                  "11:45",
+                                  40}),
+    [](const auto& info) { return std::string(info.param.ad); });
+
+TEST(CikisTest, NeverAdmittedIsRefusedAndBothFilesStayAsTheyWere) {
+  hasta k = hasta_kaydi(TC, "Ahmet Yilmaz", "Yok", 5);
+  for (bool arsiv_var : {false, true}) {
+    SCOPED_TRACE(arsiv_var ? "with an archive" : "without an archive");
+    Calisma c;
+    std::string hastalar = dosya<hasta>({k});
+    std::string arsivler = bayt(arsiv_kaydi(cikmis(kabul_edilmis(k)), 30));
+    c.yaz(HASTA_DOSYASI, hastalar);
+    if (arsiv_var) c.yaz(ARSIV_DOSYASI, arsivler);
+
+    Sonuc s = oturum(c, "6\n" + TC + "\nx");
+    EXPECT_EQ(s.cikti,
+              oturum_ekrani(bulunan("HASTA CIKIS", k) + "Once Hasta Kabulu Yapilmalidir!" + DONUS));
+    EXPECT_EQ(c.oku(HASTA_DOSYASI), hastalar);
+    if (arsiv_var) {
+      EXPECT_EQ(c.oku(ARSIV_DOSYASI), arsivler);
+    } else {
+      EXPECT_FALSE(c.var(ARSIV_DOSYASI));
+    }
+  }
+}
+
+TEST(CikisTest, PatientNotFoundLeavesTheArchiveAlone) {
+  Calisma c;
+  std::string hastalar = dosya<hasta>({yatan("Yok", 0)});
+  c.yaz(HASTA_DOSYASI, hastalar);
+  Sonuc s = oturum(c, "6\n12345678902\nx");
+  EXPECT_EQ(s.cikti,
+            oturum_ekrani(ekran("HASTA CIKIS") + "TC Kimlik veya Isim: Bulunamadi!" + DONUS));
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), hastalar);
+  EXPECT_FALSE(c.var(ARSIV_DOSYASI));
+}
+
+// Discharged twice without a new admission: the discharge fields are
+// replaced, the fee is charged again, and a second record with the same
+// admission is appended behind what the archive already held.
+TEST(CikisTest, SecondDischargeChargesAgainAndArchivesAgain) {
+  Calisma c;
+  hasta k = yatan("Yok", 10);
+  hasta baska = hasta_kaydi("98765432109", "Zeynep Demir", "SSK", 0);
+  arsiv eski = arsiv_kaydi(cikmis(kabul_edilmis(baska)), 0);
+  c.yaz(HASTA_DOSYASI, dosya<hasta>({baska, k}));
+  c.yaz(ARSIV_DOSYASI, bayt(eski));
+
+  Sonuc s = oturum(c, "6\n" + TC + "\nprof dr ayse kaya\nmigren\naspirin\n03/01/2024\n11:45\n" +
+                          "100\nx" + "6\n" + TC + "\ndr can oz\nsinuzit\nmajezik\n04/01/2024\n" +
+                          "09:10\n3.25\ny");
+
+  hasta bir = cikmis(k, "Prof Dr Ayse Kaya", "Migren", "Aspirin", "03/01/2024", "11:45");
+  bir.ucret = 110;
+  // strcpy of the shorter doctor keeps the end of the longer one behind it.
+  hasta iki = bir;
+  koy(iki.sorumlu, "Dr Can Oz");
+  koy(iki.teshis, "Sinuzit");
+  koy(iki.ilaclar, "Majezik");
+  koy(iki.ctarih, "04/01/2024");
+  koy(iki.csaat, "09:10");
+  iki.ucret = 113.25;
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya<hasta>({baska, iki}));
+
+  arsiv a1 = arsiv_kaydi(bir, 100);
+  arsiv a2 = arsiv_kaydi(iki, 3.25);
+  EXPECT_EQ(c.boy(ARSIV_DOSYASI), 3 * 184);
+  EXPECT_EQ(c.oku(ARSIV_DOSYASI), bayt(eski) + bayt(a1) + bayt(a2));
+
+  std::string istemler =
+      SORUMLU_ISTEMI + TESHIS_ISTEMI + ILACLAR_ISTEMI + TARIH_ISTEMI + SAAT_ISTEMI + UCRET_ISTEMI;
+  std::string govde = bulunan("HASTA CIKIS", k) + istemler + liste({baska, bir}) + menu_ekrani() +
+                      bulunan("HASTA CIKIS", bir) + istemler + liste({baska, iki});
+  EXPECT_EQ(s.cikti, oturum_ekrani(govde));
+}
+
+// The archive record byte for byte, field by field at its offsets, from a
+// patient whose stored texts carry leftovers behind their NULs.
+TEST(CikisTest, ArchiveRecordLayout) {
+  Calisma c;
+  hasta k = yatan("Yok", 0);
+  std::memset(k.sorumlu, 'Q', sizeof k.sorumlu);  // leftovers of an earlier visit
+  std::memset(k.ctarih, 'Q', sizeof k.ctarih);
+  k.sorumlu[0] = '\0';
+  k.ctarih[0] = '\0';
+  std::memcpy(k.bolum + 9, "\0KALINTI", 8);  // "Noroloji" then a NUL and remains
+  c.yaz(HASTA_DOSYASI, bayt(k));
+
+  oturum(c, "6\n" + TC + "\nali veli\nmigren\naspirin\n03/01/2024\n11:45\n-0.5\nx");
+
+  std::string a = c.oku(ARSIV_DOSYASI);
+  ASSERT_EQ(a.size(), 184u);
+  auto alan = [&](std::size_t bas, std::size_t boy) { return a.substr(bas, boy); };
+  auto dolgu = [](const std::string& s, std::size_t boy) {
+    return s + std::string(boy - s.size(), '\0');
+  };
+  EXPECT_EQ(alan(0, 4), std::string("\x01\0\0\0", 4));
+  EXPECT_EQ(alan(4, 20), dolgu(TC, 20));
+  EXPECT_EQ(alan(24, 20), dolgu("02/01/2024", 20));
+  EXPECT_EQ(alan(44, 6), dolgu("08:15", 6));
+  EXPECT_EQ(alan(50, 20), dolgu("Noroloji", 20));
+  EXPECT_EQ(alan(70, 20), dolgu("Bas Agrisi", 20));
+  EXPECT_EQ(alan(90, 20), dolgu("Migren", 20));
+  EXPECT_EQ(alan(110, 20), dolgu("Aspirin", 20));
+  EXPECT_EQ(alan(130, 20), dolgu("Ali Veli", 20));
+  EXPECT_EQ(alan(150, 20), dolgu("03/01/2024", 20));
+  EXPECT_EQ(alan(170, 6), dolgu("11:45", 6));
+  double ucret = -0.5;
+  EXPECT_EQ(alan(176, 8), std::string(reinterpret_cast<const char*>(&ucret), 8));
+
+  // The patient record keeps its leftovers behind the new texts.
+  hasta sonra = kayit_oku<hasta>(c.oku(HASTA_DOSYASI), 0);
+  EXPECT_EQ(std::string(sonra.sorumlu, 20), std::string("Ali Veli\0QQQQQQQQQQQ", 20));
+  EXPECT_EQ(std::string(sonra.bolum, 20), std::string(k.bolum, 20));
+  EXPECT_EQ(sonra.ucret, -0.5);
+}
+
+// When the archive cannot be opened the clerk must learn that the
+// examination was not archived: the message stands with the return prompt
+// and no list clears it away. The discharge stays in the patient record.
+TEST(CikisTest, ArchiveThatCannotBeOpenedIsReported) {
+  Calisma c;
+  hasta k = yatan("Yok", 0);
+  c.yaz(HASTA_DOSYASI, bayt(k));
+  ASSERT_EQ(mkdir(c.yol(ARSIV_DOSYASI).c_str(), 0755), 0);
+
+  Sonuc s = oturum(c, "6\n" + TC + "\ndr ayse kaya\nmigren\naspirin\n03/01/2024\n11:45\n40\nx");
+
+  hasta sonra = cikmis(k, "Dr Ayse Kaya", "Migren", "Aspirin", "03/01/2024", "11:45");
+  sonra.ucret = 40;
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), bayt(sonra));
+  EXPECT_EQ(s.cikti, oturum_ekrani(bulunan("HASTA CIKIS", k) + SORUMLU_ISTEMI + TESHIS_ISTEMI +
+                                   ILACLAR_ISTEMI + TARIH_ISTEMI + SAAT_ISTEMI + UCRET_ISTEMI +
+                                   "Dosya Acilamadi!" + DONUS));
+}
+
+// A full disk at the archive: the append fails, is reported, and leaves the
+// archive as it was.
+TEST(CikisTest, ArchiveWriteThatFailsIsReported) {
+  Calisma c;
+  hasta k = yatan("SSK", 7);
+  c.yaz(HASTA_DOSYASI, bayt(k));
+  hasta baska = cikmis(kabul_edilmis(hasta_kaydi("98765432109", "Zeynep Demir")));
+  std::string arsivler =
+      dosya<arsiv>({arsiv_kaydi(baska, 1), arsiv_kaydi(baska, 2), arsiv_kaydi(baska, 3)});
+  c.yaz(ARSIV_DOSYASI, arsivler);
+
+  Sonuc s = oturum(c, "6\n" + TC + "\ndr ayse kaya\nmigren\naspirin\n03/01/2024\n11:45\nx",
+                   static_cast<long>(arsivler.size()));
+
+  hasta sonra = cikmis(k, "Dr Ayse Kaya", "Migren", "Aspirin", "03/01/2024", "11:45");
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), bayt(sonra));
+  EXPECT_EQ(c.oku(ARSIV_DOSYASI), arsivler);
+  EXPECT_EQ(s.cikti, oturum_ekrani(bulunan("HASTA CIKIS", k) + SORUMLU_ISTEMI + TESHIS_ISTEMI +
+                                   ILACLAR_ISTEMI + TARIH_ISTEMI + SAAT_ISTEMI +
+                                   "Muayene Ucreti: Yok (SSK Sosyal Guvence)\n" +
+                                   "Kayit Yazilamadi!" + DONUS));
+}
+
+// When the patient record cannot be rewritten, nothing is archived either.
+TEST(CikisTest, PatientWriteThatFailsArchivesNothing) {
+  Calisma c;
+  hasta baska = hasta_kaydi("98765432109", "Zeynep Demir");
+  hasta k = yatan("Yok", 0);
+  std::string hastalar = dosya<hasta>({baska, k});
+  c.yaz(HASTA_DOSYASI, hastalar);
+
+  // The limit lies inside the patient's slot, so its rewrite cannot finish.
+  Sonuc s =
+      oturum(c, "6\n" + TC + "\ndr ayse kaya\nmigren\naspirin\n03/01/2024\n11:45\n40\nx", 500);
+
+  // The bytes in front of the limit are the part of the record that the
+  // discharge does not change.
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), hastalar);
+  EXPECT_FALSE(c.var(ARSIV_DOSYASI));
+  EXPECT_EQ(s.cikti, oturum_ekrani(bulunan("HASTA CIKIS", k) + SORUMLU_ISTEMI + TESHIS_ISTEMI +
+                                   ILACLAR_ISTEMI + TARIH_ISTEMI + SAAT_ISTEMI + UCRET_ISTEMI +
+                                   "Kayit Yazilamadi!" + DONUS));
+}
+
+}  // namespace
