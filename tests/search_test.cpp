@@ -96,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         AramaDurumu{"ControlByteRepeats", {"ka\x01ya", "kaya"}, {0}},
         AramaDurumu{"FortyNineCharacters", {std::string(49, 'a')}, {}},
         AramaDurumu{"LongerThanFortyNineFindsNobody", {"ali" + std::string(60, 'x')}, {}},
-        AramaDurumu{"LongDigitLineFindsNobody", {std::string(80, '1')}, {}}),
+        AramaDurumu{"LongDigitLineFindsNobody", {std::string(80, '1')}, {}},
+        AramaDurumu{"VeryLongLineFindsNobody", {std::string(3000, 'a')}, {}}),
     [](const auto& info) { return std::string(info.param.ad); });
 
 TEST(HastaAraFile, EmptyFileFindsNobody) {

@@ -21,14 +21,13 @@ constexpr int KELIME_SINIRI = 49;
 void hastaara() {
   int ara = 0;
   basla("HASTA ARA");
-  // Read into a buffer as large as the keyboard's line, so that a line of
-  // more than 49 characters is told apart from one holding a control byte:
-  // the first simply finds nobody, the second is asked again.
-  char metin[1024];
+  // A line of more than 49 characters simply finds nobody; one holding a
+  // control byte is asked again, like one that is too short.
+  char metin[KELIME_SINIRI + 1];
   int boy;
   do {
     boy = istem_oku("Kelime (En az 2 harf): ", metin, sizeof metin);
-  } while (boy < 2);
+  } while (boy != SATIR_UZUN && boy < 2);
   int sayi = kontrolno(metin);
   if (!sayi) kucult(metin);
 
@@ -37,7 +36,7 @@ void hastaara() {
     yaz("Dosya Acilamadi!");
     return bitir();
   }
-  if (boy <= KELIME_SINIRI) {
+  if (boy != SATIR_UZUN) {
     Tarama<hasta> tarama(dosya.akis());
     hasta kayit;
     while (tarama.sonraki(kayit)) {

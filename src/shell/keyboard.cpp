@@ -57,10 +57,14 @@ bool satir_al() {
   return satir_son > 0 || satir_tasti;
 }
 
-bool satir_var() { return satir_bas < satir_son; }
+bool satir_var() {
+  return satir_bas < satir_son;
+}
 
 // Next byte of the current line, or -1 when it has none left.
-int satir_bak() { return satir_var() ? satir[satir_bas] : -1; }
+int satir_bak() {
+  return satir_var() ? satir[satir_bas] : -1;
+}
 
 // Next byte of the input for the number reads, which may go on to new lines.
 int sonraki_bak() {
@@ -68,8 +72,12 @@ int sonraki_bak() {
   return satir[satir_bas];
 }
 
-bool bosluk(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool rakam(int c) { return c >= '0' && c <= '9'; }
+bool bosluk(int c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool rakam(int c) {
+  return c >= '0' && c <= '9';
+}
 
 void bosluklari_gec() {
   while (bosluk(sonraki_bak())) ++satir_bas;
@@ -94,11 +102,11 @@ int satir_oku(char* tampon, std::size_t boyut) {
   // A line ended by CR LF loses both.
   if (boy > 0 && satir[bas + boy - 1] == '\r') --boy;
   tampon[0] = '\0';
-  if (tasti || boy + 1 > boyut) return -1;
   for (std::size_t i = 0; i < boy; ++i) {
     unsigned char c = satir[bas + i];
-    if ((c < 32 && c != '\t') || c == 127) return -1;
+    if ((c < 32 && c != '\t') || c == 127) return SATIR_DENETIM;
   }
+  if (tasti || boy + 1 > boyut) return SATIR_UZUN;
   std::memcpy(tampon, satir + bas, boy);
   tampon[boy] = '\0';
   return static_cast<int>(boy);

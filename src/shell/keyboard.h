@@ -11,11 +11,15 @@
 // Drops whatever is left unread of the current line.
 void klavye_at();
 
+// What satir_oku answers for a line it refuses.
+inline constexpr int SATIR_UZUN = -1;     // longer than the buffer holds
+inline constexpr int SATIR_DENETIM = -2;  // holds a control byte
+
 // Reads the rest of the current line (a fresh line when none is pending) into
 // `tampon`, whose size is `boyut`, without its line end. Answers the length,
-// or -1 when the line does not fit (`boyut` - 1 characters at most) or holds
-// a control byte (0 to 8, 11 to 31, 127; the tab is allowed). A refused line
-// leaves `tampon` empty.
+// SATIR_UZUN when the line does not fit (`boyut` - 1 characters at most), or
+// SATIR_DENETIM when it holds a control byte (0 to 8, 11 to 31, 127; the tab
+// is allowed). A refused line leaves `tampon` empty.
 int satir_oku(char* tampon, std::size_t boyut);
 
 // The prompt rule: prints `istem`, drops what is left of the current line,
