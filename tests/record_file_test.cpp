@@ -201,7 +201,10 @@ TEST(TextField, NothingReadsPastAFieldWithoutNul) {
   arsiv a;
   std::memset(&a, 0, sizeof a);
   alan_kopyala(a.gsaat, k.gsaat);
-  EXPECT_EQ(std::string(a.gsaat, 6), std::string("AAAAA\0", 6));
+  EXPECT_EQ(std::string(a.gsaat, 6), "AAAAAA") << "a full field is copied whole";
+  std::memcpy(k.bolum, "Kbb\0xyz", 7);
+  alan_kopyala(a.bolum, k.bolum);
+  EXPECT_EQ(std::string(a.bolum, 20), std::string("Kbb", 3) + std::string(17, '\0'));
 }
 
 TEST(TextField, CopyKeepsTheBytesBehindTheNulAndNeverCuts) {

@@ -46,11 +46,11 @@ bool alan_koy(char (&alan)[N], const char* metin) {
   return true;
 }
 
-// Copies one field into another of the same width, up to the first NUL.
+// Copies one field into another of the same width, up to and with its first
+// NUL; a field that has none is copied whole. The bytes behind are left alone.
 template <std::size_t N>
 void alan_kopyala(char (&hedef)[N], const char (&kaynak)[N]) {
   std::size_t n = alan_boyu(kaynak);
-  if (n == N) n = N - 1;  // a field without NUL keeps its capacity's worth
   std::memcpy(hedef, kaynak, n);
-  hedef[n] = '\0';
+  if (n < N) hedef[n] = '\0';
 }

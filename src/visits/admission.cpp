@@ -2,41 +2,12 @@
 
 #include <cstddef>
 
-#include "input/letter_case.h"
-#include "input/validators.h"
 #include "patients/listing.h"
 #include "shell/keyboard.h"
 #include "shell/screen.h"
 #include "store/field.h"
 #include "store/lookup.h"
-
-namespace {
-
-// Asks with `istem` until the answer fits the field and `kabul` takes it, then
-// stores it in the field. A line too long for the field, or one holding
-// control bytes, is asked for again like any other refused answer.
-template <std::size_t N, class Kosul>
-void alan_sor(const char* istem, char (&alan)[N], Kosul kabul, bool harfler = false) {
-  char metin[N];
-  for (;;) {
-    int boy = istem_oku(istem, metin, sizeof metin);
-    if (boy >= 0 && kabul(metin, boy)) break;
-  }
-  if (harfler) ilkharf(metin);
-  alan_koy(alan, metin);
-}
-
-bool tarih(const char* metin, int boy) {
-  return boy == 10 && kontroltar(metin);
-}
-bool saat(const char* metin, int boy) {
-  return boy == 5 && kontrolst(metin);
-}
-bool en_az_iki(const char*, int boy) {
-  return boy >= 2;
-}
-
-}  // namespace
+#include "visits/visit_prompts.h"
 
 void hkabul() {
   basla("HASTA KABUL");
@@ -48,10 +19,10 @@ void hkabul() {
       bitir();
       return false;
     }
-    alan_sor("Giris Tarihi (Gun/Ay/Yil): ", k.gtarih, tarih);
-    alan_sor("Giris Saati (ST:DK): ", k.gsaat, saat);
-    alan_sor("Sikayet: ", k.sikayet, en_az_iki, true);
-    alan_sor("Bolum: ", k.bolum, en_az_iki, true);
+    alan_sor("Giris Tarihi (Gun/Ay/Yil): ", k.gtarih, tarih_gecer);
+    alan_sor("Giris Saati (ST:DK): ", k.gsaat, saat_gecer);
+    alan_sor("Sikayet: ", k.sikayet, en_az_iki_gecer, true);
+    alan_sor("Bolum: ", k.bolum, en_az_iki_gecer, true);
     // What the last discharge left is cleared; the balance carries over.
     k.sorumlu[0] = '\0';
     k.teshis[0] = '\0';

@@ -4,8 +4,6 @@
 #include <cstddef>
 #include <cstring>
 
-#include "input/letter_case.h"
-#include "input/validators.h"
 #include "patients/listing.h"
 #include "shell/keyboard.h"
 #include "shell/screen.h"
@@ -13,53 +11,7 @@
 #include "store/lookup.h"
 #include "store/record_file.h"
 #include "store/records.h"
-
-namespace {
-
-// Asks with `istem` until the answer fits the field and `kabul` takes it, then
-// stores it in the field. A line too long for the field, or one holding
-// control bytes, is asked for again like any other refused answer.
-template <std::size_t N, class Kosul>
-void alan_sor(const char* istem, char (&alan)[N], Kosul kabul, bool harfler = false) {
-  char metin[N];
-  for (;;) {
-    int boy = istem_oku(istem, metin, sizeof metin);
-    if (boy >= 0 && kabul(metin, boy)) break;
-  }
-  if (harfler) ilkharf(metin);
-  alan_koy(alan, metin);
-}
-
-bool tarih(const char* metin, int boy) {
-  return boy == 10 && kontroltar(metin);
-}
-bool saat(const char* metin, int boy) {
-  return boy == 5 && kontrolst(metin);
-}
-bool en_az_iki(const char*, int boy) {
-  return boy >= 2;
-}
-// A doctor is given with first name and surname.
-bool doktor(const char* metin, int boy) {
-  return boy >= 4 && std::strchr(metin, ' ') != nullptr;
-}
-
-// Asks for an amount until a non-zero number is typed. An empty line is not
-// an answer: the read waits for the next line without a new prompt. An amount
-// that would turn a finite balance into an infinite or undefined one is
-// refused like zero.
-double tutar_sor(const char* istem, double bakiye) {
-  for (;;) {
-    yaz("%s", istem);
-    klavye_at();
-    double tutar = 0;
-    if (!ondalik_oku(&tutar) || tutar == 0) continue;
-    if (std::isfinite(bakiye) && !std::isfinite(bakiye + tutar)) continue;
-    return tutar;
-  }
-}
-
-}  // namespace
+#include "visits/visit_prompts.h"
 
 void hcikis() {
   arsiv kayit2;
@@ -71,11 +23,11 @@ void hcikis() {
       bitir();
       return false;
     }
-    alan_sor("Sorumlu: ", k.sorumlu, doktor, true);
-    alan_sor("Teshis: ", k.teshis, en_az_iki, true);
-    alan_sor("Ilaclar: ", k.ilaclar, en_az_iki, true);
-    alan_sor("Cikis Tarihi (Gun/Ay/Yil): ", k.ctarih, tarih);
-    alan_sor("Cikis Saati (ST:DK): ", k.csaat, saat);
+    alan_sor("Sorumlu: ", k.sorumlu, doktor_gecer, true);
+    alan_sor("Teshis: ", k.teshis, en_az_iki_gecer, true);
+    alan_sor("Ilaclar: ", k.ilaclar, en_az_iki_gecer, true);
+    alan_sor("Cikis Tarihi (Gun/Ay/Yil): ", k.ctarih, tarih_gecer);
+    alan_sor("Cikis Saati (ST:DK): ", k.csaat, saat_gecer);
 
     // Only a patient without social security pays for the examination.
     double ucret = 0;
