@@ -130,7 +130,7 @@ TEST(Terminal, SignalsDuringASingleKeyReadRestoreTheTerminal) {
   }
 }
 
-TEST(Terminal, ThePasswordEntryRestoresTheTerminalAfterEveryKey) {
+TEST(Terminal, ASignalDuringThePasswordEntryRestoresTheTerminal) {
   Calisma c;
   PtyOturumu p(c.dizin());
   struct termios ilk = p.kip();

@@ -11,9 +11,10 @@
 
 namespace {
 
-struct termios ilk_kip;        // the terminal's mode as found at start
+struct termios ilk_kip;               // the terminal's mode as found at start
 volatile sig_atomic_t ham_kipte = 0;  // set while a single-key read has the terminal
 bool terminal = false;
+int derinlik = 0;  // how many single-key guards are alive
 
 void geri_al() {
   if (terminal) tcsetattr(STDIN_FILENO, TCSANOW, &ilk_kip);
@@ -28,21 +29,19 @@ void sinyal_geldi(int sinyal) {
   raise(sinyal);
 }
 
-// The terminal's single-key mode, for exactly as long as this guard lives.
-class HamKip {
- public:
-  HamKip() {
-    struct termios ham = ilk_kip;
-    ham.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
-    ham.c_cc[VMIN] = 1;
-    ham.c_cc[VTIME] = 0;
-    ham_kipte = 1;
-    tcsetattr(STDIN_FILENO, TCSANOW, &ham);
-  }
-  ~HamKip() { geri_al(); }
-  HamKip(const HamKip&) = delete;
-  HamKip& operator=(const HamKip&) = delete;
-};
+void ham_kipe_gec() {
+  if (derinlik++ > 0 || !terminal) return;
+  struct termios ham = ilk_kip;
+  ham.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+  ham.c_cc[VMIN] = 1;
+  ham.c_cc[VTIME] = 0;
+  ham_kipte = 1;
+  tcsetattr(STDIN_FILENO, TCSANOW, &ham);
+}
+
+void ham_kipten_cik() {
+  if (--derinlik == 0 && ham_kipte) geri_al();
+}
 
 // One byte from the terminal; -1 at the end of input. With `bekle` >= 0 it
 // waits that many milliseconds at most and answers -2 when nothing came.
@@ -92,7 +91,9 @@ void konsol_temizle() {
   }
 }
 
-bool konsol_terminal() { return terminal; }
+bool konsol_terminal() {
+  return terminal;
+}
 
 std::size_t konsol_oku(unsigned char* tampon, std::size_t n) {
   ssize_t r;
@@ -102,8 +103,15 @@ std::size_t konsol_oku(unsigned char* tampon, std::size_t n) {
   return r > 0 ? static_cast<std::size_t>(r) : 0;
 }
 
+TusKipi::TusKipi() {
+  ham_kipe_gec();
+}
+TusKipi::~TusKipi() {
+  ham_kipten_cik();
+}
+
 int konsol_tus() {
-  HamKip kip;
+  TusKipi kip;
   int c = bayt(-1);
   if (c != 27) return c;
   // Escape alone, or the start of a key's sequence (arrows, function keys,

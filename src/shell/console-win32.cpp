@@ -13,7 +13,9 @@ bool terminal = false;
 
 }  // namespace
 
-void konsol_baslat() { terminal = _isatty(_fileno(stdin)) != 0; }
+void konsol_baslat() {
+  terminal = _isatty(_fileno(stdin)) != 0;
+}
 
 void konsol_birak() {}
 
@@ -26,12 +28,18 @@ void konsol_temizle() {
   }
 }
 
-bool konsol_terminal() { return terminal; }
+bool konsol_terminal() {
+  return terminal;
+}
 
 std::size_t konsol_oku(unsigned char* tampon, std::size_t n) {
   int r = _read(_fileno(stdin), tampon, static_cast<unsigned>(n > 4096 ? 4096 : n));
   return r > 0 ? static_cast<std::size_t>(r) : 0;
 }
+
+// _getch never echoes, so there is no mode to keep.
+TusKipi::TusKipi() {}
+TusKipi::~TusKipi() {}
 
 int konsol_tus() {
   int c = _getch();

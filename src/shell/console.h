@@ -29,3 +29,14 @@ std::size_t konsol_oku(unsigned char* tampon, std::size_t n);
 // A key that sends an escape sequence is consumed whole and answers 27.
 // Answers the key's first byte, or -1 at the end of the input.
 int konsol_tus();
+
+// Keeps the terminal in single-key mode for as long as it lives, for a run of
+// single-key reads such as the password entry: a key typed between two reads
+// is then never echoed by the terminal.
+class TusKipi {
+ public:
+  TusKipi();
+  ~TusKipi();
+  TusKipi(const TusKipi&) = delete;
+  TusKipi& operator=(const TusKipi&) = delete;
+};

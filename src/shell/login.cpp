@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "shell/console.h"
 #include "shell/keyboard.h"
 #include "shell/screen.h"
 #include "shell/session.h"
@@ -29,6 +30,9 @@ bool dene(int tekrar) {
   // A name that does not fit in 39 characters, or holds control bytes, can
   // match no account.
   bool isim_gecerli = istem_oku("Kullanici Adi: ", isim, sizeof isim) >= 0;
+  // The terminal stays in single-key mode for the whole entry, so that no
+  // key of the password is ever echoed, however fast it is typed.
+  TusKipi gizli;
   yaz("Sifre: ");
   klavye_at();
   for (;;) {
