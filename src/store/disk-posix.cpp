@@ -10,6 +10,28 @@
 
 static_assert(sizeof(sigset_t) <= 256);
 
+namespace {
+
+// Puts the directory that holds `ad` on disk, so that a new file's name is
+// kept with its content.
+void dizini_esitle(const char* ad) {
+  const char* bolu = std::strrchr(ad, '/');
+  char dizin[4096] = ".";
+  if (bolu != nullptr) {
+    std::size_t n = static_cast<std::size_t>(bolu - ad);
+    if (n == 0) n = 1;
+    if (n >= sizeof dizin) return;
+    std::memcpy(dizin, ad, n);
+    dizin[n] = '\0';
+  }
+  int fd = open(dizin, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+}  // namespace
+
 FILE* disk_ac(const char* ad, AcmaKipi kip) {
   int bayrak = O_CLOEXEC | O_NONBLOCK;
   const char* kip_metni = "r+b";
@@ -27,10 +49,22 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
       break;
   }
   int fd;
-  do {
-    fd = open(ad, bayrak, 0644);
-  } while (fd < 0 && errno == EINTR);
+  bool yaratildi = false;
+  if (kip == AcmaKipi::ekle) {
+    // A record file made here must survive a crash together with its first
+    // record, so its directory entry is put on disk as well.
+    do {
+      fd = open(ad, bayrak | O_EXCL, 0644);
+    } while (fd < 0 && errno == EINTR);
+    yaratildi = fd >= 0;
+  }
+  if (!yaratildi) {
+    do {
+      fd = open(ad, bayrak, 0644);
+    } while (fd < 0 && errno == EINTR);
+  }
   if (fd < 0) return nullptr;
+  if (yaratildi) dizini_esitle(ad);
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
