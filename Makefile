@@ -2,7 +2,7 @@
 BUILD := build
 PACKAGES_OK := $(BUILD)/.packages-ok
 
-.PHONY: all run test bench clean setup windows
+.PHONY: all run test bench clean setup windows sanitize
 
 all: $(BUILD)/build.ninja
 	cmake --build --preset default
@@ -27,6 +27,13 @@ test: all
 bench: all
 	./$(BUILD)/bench/record_scan_bench
 
+# Every test once more against a build with AddressSanitizer and UBSan.
+sanitize: $(PACKAGES_OK)
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALVO_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined"
+	cmake --build $(BUILD)-asan
+	ctest --test-dir $(BUILD)-asan -j2 --output-on-failure
+
 # The Windows console program, cross-built with MinGW-w64 (g++-mingw-w64-x86-64-posix).
 windows:
 	cmake -S . -B $(BUILD)-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
@@ -34,4 +41,4 @@ windows:
 	cmake --build $(BUILD)-win
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-win
+	rm -rf $(BUILD) $(BUILD)-win $(BUILD)-asan

@@ -22,8 +22,8 @@ void sor(const char* istem, char (&alan)[N], AlanKurali kural) {
     int boy = istem_oku(istem, cevap, sizeof cevap);
     if (boy < 0) continue;
     if (kural == AlanKurali::guvence && boy == 0) {
-      std::strcpy(cevap, "Yok");
-      boy = 3;
+      alan_koy(cevap, "Yok");
+      boy = static_cast<int>(std::strlen(cevap));
     }
     if (kural_gecer(kural, cevap, static_cast<std::size_t>(boy))) break;
   }
