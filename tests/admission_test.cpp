@@ -33,25 +33,21 @@ TEST_P(KabulTest, StoresTheAcceptedAnswersAndShowsTheList) {
   Calisma c;
   hasta diger = hasta_kaydi("98765432109", "Zeynep Demir", "SSK", 10);
   hasta k = hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", 42.5);
-  c.yaz(HASTA_DOSYASI, dosya<hasta>({diger, k}));
-
-  Sonuc s = oturum(c, "5\n12345678901\n" + satirlar(d.tarih) + satirlar(d.saat) +
-                          satirlar(d.sikayet) + satirlar(d.bolum) + "x");
+  c.yaz(HASTA_DOSYASI, dosya({diger, k}));
 
   hasta sonra = k;
   koy(sonra.gtarih, d.gtarih);
   koy(sonra.gsaat, d.gsaat);
   koy(sonra.sikayet, d.ssikayet);
   koy(sonra.bolum, d.sbolum);
-  EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya<hasta>({diger, sonra}));
+  oturum(c,
+         "5\n12345678901\n" + satirlar(d.tarih) + satirlar(d.saat) + satirlar(d.sikayet) +
+             satirlar(d.bolum) + "x",
+         bulunan("HASTA KABUL", k) + tekrar(TARIH_ISTEMI, d.tarih.size()) +
+             tekrar(SAAT_ISTEMI, d.saat.size()) + tekrar(SIKAYET_ISTEMI, d.sikayet.size()) +
+             tekrar(BOLUM_ISTEMI, d.bolum.size()) + liste_ekrani({diger, sonra}));
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya({diger, sonra}));
   EXPECT_FALSE(c.var(ARSIV_DOSYASI));
-
-  std::string govde =
-      bulunan("HASTA KABUL", k) + tekrar(TARIH_ISTEMI, static_cast<int>(d.tarih.size())) +
-      tekrar(SAAT_ISTEMI, static_cast<int>(d.saat.size())) +
-      tekrar(SIKAYET_ISTEMI, static_cast<int>(d.sikayet.size())) +
-      tekrar(BOLUM_ISTEMI, static_cast<int>(d.bolum.size())) + liste({diger, sonra});
-  EXPECT_EQ(s.cikti, oturum_ekrani(govde));
 }
 
 const std::string UZUN = "bir sikayet ki alana sigmaz";  // 27 characters
@@ -158,14 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(KabulTest, OpenVisitIsRefusedBelowTheCardAndNothingWritten) {
   Calisma c;
   hasta k = kabul_edilmis(hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", 42.5));
-  std::string once = dosya<hasta>({k});
+  std::string once = dosya({k});
   c.yaz(HASTA_DOSYASI, once);
 
   // The lines after the refusal are no answers: the return prompt takes the
   // first byte after the identity line, and the menu then reads 14.
-  Sonuc s = oturum(c, "5\n12345678901\nx");
-  EXPECT_EQ(s.cikti,
-            oturum_ekrani(bulunan("HASTA KABUL", k) + "Hasta Kabulu Zaten Yapildi!" + DONUS));
+  oturum(c, "5\n12345678901\nx", bulunan("HASTA KABUL", k) + "Hasta Kabulu Zaten Yapildi!" + DONUS);
   EXPECT_EQ(c.oku(HASTA_DOSYASI), once);
   EXPECT_FALSE(c.var(ARSIV_DOSYASI));
 }
@@ -179,7 +173,7 @@ TEST(KabulTest, DischargedPatientIsAdmittedAgainKeepingTheBalance) {
              "Dr Ayse Kaya", "Grip", "Parol", "05/01/2024", "17:40");
   hasta sonraki = hasta_kaydi("98765432109", "Zeynep Demir", "SSK", 10);
   std::string arsiv_bayti(2 * sizeof(arsiv), 'A');
-  c.yaz(HASTA_DOSYASI, dosya<hasta>({k, sonraki}));
+  c.yaz(HASTA_DOSYASI, dosya({k, sonraki}));
   c.yaz(ARSIV_DOSYASI, arsiv_bayti);
 
   // Found by name this time, typed in another case.
@@ -198,11 +192,11 @@ TEST(KabulTest, DischargedPatientIsAdmittedAgainKeepingTheBalance) {
   sonra.ilaclar[0] = '\0';
   sonra.ctarih[0] = '\0';
   sonra.csaat[0] = '\0';
-  EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya<hasta>({sonra, sonraki}));
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya({sonra, sonraki}));
   EXPECT_EQ(c.oku(ARSIV_DOSYASI), arsiv_bayti);
 
-  std::string govde = ekran("HASTA KABUL") + "TC Kimlik veya Isim: " + kart(k) + TARIH_ISTEMI +
-                      SAAT_ISTEMI + SIKAYET_ISTEMI + BOLUM_ISTEMI + liste({sonra, sonraki});
+  std::string govde = bulunan("HASTA KABUL", k) + TARIH_ISTEMI + SAAT_ISTEMI + SIKAYET_ISTEMI +
+                      BOLUM_ISTEMI + liste_ekrani({sonra, sonraki});
   EXPECT_EQ(s.cikti, oturum_ekrani(govde));
   // The card in the list shows the open visit and no discharge.
   EXPECT_NE(s.cikti.find("     Giris: (20/02/2024 09:00) (Bolum: Kbb) (Sikayet: Bas Donmesi)\n"

@@ -37,15 +37,6 @@ class Klasorde : public ::testing::Test {
   char eski_[PATH_MAX];
 };
 
-struct personel calisan(int32_t dolu, const std::string& isim, const std::string& sifre) {
-  struct personel p;
-  std::memset(&p, 0, sizeof p);
-  p.dolu = dolu;
-  koy(p.isim, isim);
-  koy(p.sifre, sifre);
-  return p;
-}
-
 struct Soru {
   std::string anahtar;
   int cevap;
@@ -127,16 +118,12 @@ TEST_F(PatientCheck, LeavesAnotherOpenStreamOnTheFileWhereItWas) {
 using StaffCheck = Klasorde;
 
 TEST_F(StaffCheck, NamesAndPasswordsAreExactAndOnlyRecordsInUseCount) {
-  struct personel uzun = calisan(1, "x", "x");
+  struct personel uzun = hesap("x", "x");
   doldur(uzun.isim, "Uzun Isimli Personel");
   doldur(uzun.sifre, "abcdefghijklmnopqrst");
-  std::string veri;
-  for (const struct personel& p :
-       {calisan(0, "", ""), calisan(1, "Ahmet", "gizli"), calisan(0, "Silinen", "x"),
-        calisan(2, "Iki", "y"), calisan(1, "ayse kaya", "Parola1"), calisan(1, "Ahmet", "ikinci"),
-        uzun}) {
-    veri += bayt(p);
-  }
+  std::string veri =
+      dosya({hesap("", "", 0), hesap("Ahmet", "gizli"), hesap("Silinen", "x", 0),
+             hesap("Iki", "y", 2), hesap("ayse kaya", "Parola1"), hesap("Ahmet", "ikinci"), uzun});
   c_.yaz("palvo.per.dat", veri + std::string(43, '\x01'));
 
   for (const Soru& s : std::vector<Soru>{{"Ahmet", 1},

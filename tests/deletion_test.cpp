@@ -2,8 +2,6 @@
 // 376 zero bytes in place, any other key writes nothing, and the list follows
 // either way.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <termios.h>
 
 #include <string>
 #include <vector>
@@ -22,11 +20,11 @@ const hasta B = taburcu(hasta_kaydi("22222222222", "Can Demir"), 6.5);
 const hasta C = hasta_kaydi("33333333333", "Ece Yilmaz");
 
 std::string istem() {
-  return ekran("HASTA SILME") + "TC Kimlik veya Isim: ";
+  return bulma_istemi("HASTA SILME");
 }
 
 std::string onay(const hasta& k) {
-  return istem() + kart(k) + "Emin Misiniz (E-H): ";
+  return bulunan("HASTA SILME", k) + "Emin Misiniz (E-H): ";
 }
 
 TEST(Deletion, ConfirmingWritesZeroBytesInPlaceAndTheListShowsTheOthers) {
@@ -117,19 +115,14 @@ TEST(DeletionTerminal, TheConfirmationIsOneKeyWithoutEnterAndWithoutEcho) {
   Calisma c;
   c.yaz(HASTA, dosya({A, C}));
   PtyOturumu p(c.dizin());
-  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
-  p.gonder("nobet\r");
-  ASSERT_TRUE(p.bekle("Sifre: "));
-  p.gonder("nobet\r");
-  ASSERT_TRUE(p.bekle("Seciminiz: "));
+  ASSERT_TRUE(menuye_gir(p));
   p.gonder("3\r");
   ASSERT_TRUE(p.bekle("TC Kimlik veya Isim: "));
   p.gonder("11111111111\r");
   ASSERT_TRUE(p.bekle("Emin Misiniz (E-H): "));
   // Wait until the program reads single keys, as a person would not type
   // ahead of the question.
-  for (int i = 0; i < 100 && (p.kip().c_lflag & ICANON); ++i) p.bekle("\x01", 10);
-  ASSERT_FALSE(p.kip().c_lflag & (ICANON | ECHO));
+  ASSERT_TRUE(tek_tus_kipi(p));
   p.gonder("e");
   // No Enter: the key alone deletes and the list appears.
   ASSERT_TRUE(p.bekle("===== HASTA LISTELEME ====="));

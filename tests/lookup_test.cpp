@@ -21,12 +21,6 @@ const hasta A = hasta_kaydi("12345678901", "Ayse Kaya");
 const hasta B = hasta_kaydi("22222222222", "Ayse Kaya");
 const hasta C = hasta_kaydi("01234567890", "Mehmet Ali Can");
 
-hasta serbest(const std::string& tc, const std::string& isim, int32_t dolu) {
-  hasta k = hasta_kaydi(tc, isim);
-  k.dolu = dolu;
-  return k;
-}
-
 hasta nulsuz() {
   hasta k = hasta_kaydi("77777777777", "x");
   doldur(k.isim, "Abcdefghij Klmnopqrs");  // followed by the sex "K"
@@ -34,13 +28,13 @@ hasta nulsuz() {
 }
 
 std::string dosya_verisi() {
-  return dosya({bos_kayit(), A, serbest("55555555555", "Silinmis Hasta", 0),
-                serbest("66666666666", "Iki Dolu", 2), B, C, nulsuz()}) +
+  return dosya({bos_kayit(), A, kullanilmayan(hasta_kaydi("55555555555", "Silinmis Hasta")),
+                kullanilmayan(hasta_kaydi("66666666666", "Iki Dolu"), 2), B, C, nulsuz()}) +
          bayt(hasta_kaydi("88888888888", "Yarim Kayit")).substr(0, 300);
 }
 
 std::string istem() {
-  return ekran("HASTA SILME") + "TC Kimlik veya Isim: ";
+  return bulma_istemi("HASTA SILME");
 }
 
 struct AramaDurumu {
