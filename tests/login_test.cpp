@@ -5,25 +5,17 @@
 #include <gtest/gtest.h>
 #include <termios.h>
 
-#include <chrono>
-#include <cstring>
-#include <thread>
-
 #include "harness.h"
 #include "pty_harness.h"
+#include "record_kit.h"
 #include "screens.h"
 #include "store/records.h"
 
 namespace {
 
-struct personel hesap(const char* isim, const char* sifre) {
-  struct personel p;
-  std::memset(&p, 0, sizeof p);
-  p.dolu = DOLU;
-  std::strncpy(p.isim, isim, sizeof p.isim);
-  std::strncpy(p.sifre, sifre, sizeof p.sifre);
-  return p;
-}
+using kayit_kiti::hesap;
+using kayit_kiti::tek_tus_kipi;
+using kayit_kiti::TEMIZLE;
 
 struct GirisDurumu {
   const char* ad;
@@ -104,13 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         GirisDurumu{"StaffNobetOwnPassword", NOBET_HESABI, "nobet", "ozel\n", 5, true},
         GirisDurumu{"StaffNobetBuiltInPassword", NOBET_HESABI, "nobet", "nobet\n", 6, true},
         // A record not in use is no account.
-        GirisDurumu{"FreeSlotIsNoAccount",
-                    [] {
-                      struct personel p = hesap("ayse", "gizli");
-                      p.dolu = 2;
-                      return bayt(p);
-                    }(),
-                    "ayse", "gizli\n", 6, false},
+        GirisDurumu{"FreeSlotIsNoAccount", bayt(hesap("ayse", "gizli", 2)), "ayse", "gizli\n", 6,
+                    false},
         // The header shows the name exactly as typed, blanks and case kept.
         GirisDurumu{"NameWithBlanksAndCase", bayt(hesap(" Ali  VELI ", "xy")), " Ali  VELI ",
                     "xy\n", 3, true},
@@ -156,19 +143,6 @@ TEST(GirisTest, SessionNameShownInEveryLaterHeader) {
 }
 
 // ---- On a pseudo-terminal ----
-
-const std::string TEMIZLE = "\x1b[H\x1b[2J\x1b[3J";
-
-// Waits until the program has switched the terminal to its single-key mode
-// (no echo), so that the keys typed next are read without being echoed.
-bool tek_tus_kipi(const PtyOturumu& p, int ms = 5000) {
-  auto son = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < son) {
-    if ((p.kip().c_lflag & (ECHO | ICANON)) == 0) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return false;
-}
 
 TEST(GirisPtyTest, PasswordIsNotEchoedAndAsterisksAppear) {
   Calisma c;

@@ -7,40 +7,20 @@
 #include <cstring>
 
 #include "harness.h"
+#include "record_kit.h"
 #include "screens.h"
 #include "store/records.h"
 
 namespace {
 
-template <std::size_t N>
-void koy(char (&alan)[N], const std::string& metin) {
-  ASSERT_LT(metin.size(), N);
-  std::memcpy(alan, metin.c_str(), metin.size() + 1);
-}
-
-hasta bos_hasta() {
-  hasta k;
-  std::memset(&k, 0, sizeof k);
-  return k;
-}
+using namespace kayit_kiti;
 
 // A newly registered patient: no visit, balance 0. Its birthplace field
 // holds leftovers behind the NUL, which no reader may show.
 hasta yeni_hasta() {
-  hasta k = bos_hasta();
-  k.dolu = DOLU;
-  koy(k.tckimlik, "12345678901");
-  koy(k.isim, "Ayse Yilmaz");
-  koy(k.cinsiyet, "K");
-  koy(k.dogum_tarih, "01/02/1980");
+  hasta k = kayitli_hasta({"12345678901", "Ayse Yilmaz", "K", "01/02/1980", "", "A+",
+                           "Ataturk Cad. 5", "Ankara", "Cankaya", "3121234567", "Evli", "SSK"});
   std::memcpy(k.dogum_yer, "Ankara\0ZZZZZZZ", 14);
-  koy(k.medenihal, "Evli");
-  koy(k.guvence, "SSK");
-  koy(k.kan_grubu, "A+");
-  koy(k.adres, "Ataturk Cad. 5");
-  koy(k.il, "Ankara");
-  koy(k.ilce, "Cankaya");
-  koy(k.telefon, "3121234567");
   return k;
 }
 
@@ -55,20 +35,9 @@ const std::string YENI_KART =
 
 // Admitted, discharged and examined; a birthplace longer than its column.
 hasta muayeneli_hasta() {
-  hasta k = bos_hasta();
-  k.dolu = DOLU;
-  koy(k.tckimlik, "123");
-  koy(k.isim, "Mehmet Ali Oz");
-  koy(k.cinsiyet, "E");
-  koy(k.dogum_tarih, "15/06/1975");
-  koy(k.dogum_yer, "Kahramanmaras");
-  koy(k.medenihal, "Bekar");
-  koy(k.guvence, "Yok");
-  koy(k.kan_grubu, "0 Rh-");
-  koy(k.adres, "Cumhuriyet Mah. 12 Sok. No 4");
-  koy(k.il, "Kahramanmaras");
-  koy(k.ilce, "Onikisubat");
-  koy(k.telefon, "3442223344");
+  hasta k = kayitli_hasta({"123", "Mehmet Ali Oz", "E", "15/06/1975", "Kahramanmaras", "0 Rh-",
+                           "Cumhuriyet Mah. 12 Sok. No 4", "Kahramanmaras", "Onikisubat",
+                           "3442223344", "Bekar", "Yok"});
   koy(k.gtarih, "03/04/2024");
   koy(k.gsaat, "09:30");
   koy(k.bolum, "Dahiliye");
@@ -94,18 +63,8 @@ const std::string MUAYENELI_KART =
 // Admitted, not discharged; a 19-character name; a negative balance whose
 // encoding holds the byte 10; empty address and telephone.
 hasta yatan_hasta() {
-  hasta k = bos_hasta();
-  k.dolu = DOLU;
-  koy(k.tckimlik, "98765432109");
-  koy(k.isim, "Abdurrahman Yildiri");
-  koy(k.cinsiyet, "E");
-  koy(k.dogum_tarih, "29/02/2000");
-  koy(k.dogum_yer, "Izmir");
-  koy(k.medenihal, "Dul");
-  koy(k.guvence, "Bagkur");
-  koy(k.kan_grubu, "AB Rh+");
-  koy(k.il, "Izmir");
-  koy(k.ilce, "Konak");
+  hasta k = kayitli_hasta({"98765432109", "Abdurrahman Yildiri", "E", "29/02/2000", "Izmir",
+                           "AB Rh+", "", "Izmir", "Konak", "", "Dul", "Bagkur"});
   koy(k.gtarih, "10/10/2024");
   koy(k.gsaat, "23:59");
   koy(k.bolum, "Acil");
@@ -123,18 +82,12 @@ const std::string YATAN_KART =
     "\n  Iletisim: ( Konak/Izmir) (Tel: )"
     "\n\n";
 
-// The heading: 74 characters, no line break before it.
-const std::string BASLIK =
-    "TC KIMLIK   ISIM                 C D. TARIHI  D. YERI    M. HAL KAN G.    ";
-
 // Three patients among a deleted slot, a record whose `dolu` is 2 and an
 // incomplete tail.
 std::string karisik_dosya() {
-  hasta silinmis = bos_hasta();
-  hasta iki = yeni_hasta();
-  iki.dolu = 2;
-  return bayt(yeni_hasta()) + bayt(silinmis) + bayt(muayeneli_hasta()) + bayt(iki) +
-         bayt(yatan_hasta()) + bayt(yeni_hasta()).substr(0, 100);
+  return dosya({yeni_hasta(), bos_kayit(), muayeneli_hasta(), kullanilmayan(yeni_hasta(), 2),
+                yatan_hasta()}) +
+         bayt(yeni_hasta()).substr(0, 100);
 }
 
 const std::string KARISIK_RAPOR =
@@ -155,10 +108,7 @@ TEST(RaporTest, HeadingIsSeventyFourCharacters) {
 TEST(RaporTest, WritesTheReportByteForByte) {
   Calisma c;
   c.yaz(HASTA_DOSYASI, karisik_dosya());
-  Sonuc s = c.calistir(oturum_girdisi("12\nx"));
-  EXPECT_FALSE(s.zaman_asimi);
-  EXPECT_EQ(s.durum, 0);
-  EXPECT_EQ(s.cikti, oturum_ekrani(basarili()));
+  oturum(c, "12\nx", basarili());
   EXPECT_EQ(c.oku(RAPOR_DOSYASI), KARISIK_RAPOR);
   // The patient file is only read.
   EXPECT_EQ(c.oku(HASTA_DOSYASI), karisik_dosya());
@@ -193,23 +143,22 @@ TEST(RaporTest, CardsEqualTheListScreen) {
 // says there are no patients.
 TEST(RaporTest, WithoutPatients) {
   const std::string bos_rapor = BASLIK + "\n(Toplam 0 hasta kayitli)";
-  for (const std::string& dosya :
-       {std::string(), bayt(bos_hasta()) + bayt(bos_hasta()), std::string(375, '\0')}) {
+  for (const std::string& hastalar :
+       {std::string(), dosya({bos_kayit(), bos_kayit()}), std::string(375, '\0')}) {
+    SCOPED_TRACE(hastalar.size());
     Calisma c;
-    c.yaz(HASTA_DOSYASI, dosya);
-    Sonuc s = c.calistir(oturum_girdisi("12\nx"));
-    EXPECT_EQ(s.cikti, oturum_ekrani(rapor_ekrani("\nKayitli Hasta Yok!"))) << dosya.size();
-    EXPECT_EQ(c.oku(RAPOR_DOSYASI), bos_rapor) << dosya.size();
+    c.yaz(HASTA_DOSYASI, hastalar);
+    oturum(c, "12\nx", rapor_ekrani("\nKayitli Hasta Yok!"));
+    EXPECT_EQ(c.oku(RAPOR_DOSYASI), bos_rapor);
   }
 }
 
 TEST(RaporTest, WrittenTwiceGivesTheSameFile) {
   Calisma c;
   c.yaz(HASTA_DOSYASI, karisik_dosya());
-  Sonuc s = c.calistir(oturum_girdisi("12\nx12\ny"));
-  EXPECT_EQ(s.cikti, oturum_ekrani(basarili() + menu_ekrani() + basarili()));
+  oturum(c, "12\nx12\ny", basarili() + menu_ekrani() + basarili());
   std::string ilk = c.oku(RAPOR_DOSYASI);
-  s = c.calistir(oturum_girdisi("12\nx"));
+  oturum(c, "12\nx");
   EXPECT_EQ(c.oku(RAPOR_DOSYASI), ilk);
   EXPECT_EQ(ilk, KARISIK_RAPOR);
 }
@@ -219,23 +168,20 @@ TEST(RaporTest, ShorterReportLeavesNoTrailingBytes) {
   Calisma c;
   c.yaz(RAPOR_DOSYASI, std::string(20000, 'E'));
   c.yaz(HASTA_DOSYASI, bayt(yeni_hasta()));
-  Sonuc s = c.calistir(oturum_girdisi("12\nx"));
-  EXPECT_EQ(s.cikti, oturum_ekrani(basarili()));
+  oturum(c, "12\nx", basarili());
   EXPECT_EQ(c.oku(RAPOR_DOSYASI), BASLIK + YENI_KART + "\n(Toplam 1 hasta kayitli)");
 }
 
 TEST(RaporTest, MissingPatientFileLeavesEarlierReport) {
   Calisma c;
   c.yaz(RAPOR_DOSYASI, "ESKI RAPOR\n");
-  Sonuc s = c.calistir(oturum_girdisi("12\nx"));
-  EXPECT_EQ(s.cikti, oturum_ekrani(rapor_ekrani("Dosya Acilamadi!")));
+  oturum(c, "12\nx", rapor_ekrani("Dosya Acilamadi!"));
   EXPECT_EQ(c.oku(RAPOR_DOSYASI), "ESKI RAPOR\n");
   EXPECT_FALSE(c.var(HASTA_DOSYASI));
 
   Calisma d;
   ASSERT_EQ(mkdir(d.yol(HASTA_DOSYASI).c_str(), 0755), 0);
-  s = d.calistir(oturum_girdisi("12\nx"));
-  EXPECT_EQ(s.cikti, oturum_ekrani(rapor_ekrani("Dosya Acilamadi!")));
+  oturum(d, "12\nx", rapor_ekrani("Dosya Acilamadi!"));
   EXPECT_FALSE(d.var(RAPOR_DOSYASI));
 }
 
@@ -243,9 +189,7 @@ TEST(RaporTest, UnopenableReportPath) {
   Calisma c;
   c.yaz(HASTA_DOSYASI, bayt(yeni_hasta()));
   ASSERT_EQ(mkdir(c.yol(RAPOR_DOSYASI).c_str(), 0755), 0);
-  Sonuc s = c.calistir(oturum_girdisi("12\nx"));
-  EXPECT_EQ(s.durum, 0);
-  EXPECT_EQ(s.cikti, oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")));
+  oturum(c, "12\nx", rapor_ekrani("Dosya Olusturulamadi!"));
   EXPECT_EQ(c.oku(HASTA_DOSYASI), bayt(yeni_hasta()));
 }
 
@@ -255,21 +199,19 @@ TEST(RaporTest, FailedWriteIsNotReportedAsSaved) {
   for (long sinir : {0L, 100L, static_cast<long>(KARISIK_RAPOR.size()) - 1}) {
     Calisma c;
     c.yaz(HASTA_DOSYASI, karisik_dosya());
-    Sonuc s = c.calistir(oturum_girdisi("12\nx"), 30, sinir);
-    EXPECT_EQ(s.durum, 0);
-    EXPECT_EQ(s.cikti, oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!"))) << sinir;
+    EXPECT_EQ(oturum(c, "12\nx", sinir).cikti, oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")))
+        << sinir;
   }
   // Without patients as well: no "Kayitli Hasta Yok!" for a report that
   // was not written.
   Calisma c;
   c.yaz(HASTA_DOSYASI, "");
-  Sonuc s = c.calistir(oturum_girdisi("12\nx"), 30, 10);
-  EXPECT_EQ(s.cikti, oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")));
+  EXPECT_EQ(oturum(c, "12\nx", 10L).cikti, oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")));
   // With exactly enough room the report is written whole.
   Calisma d;
   d.yaz(HASTA_DOSYASI, karisik_dosya());
-  s = d.calistir(oturum_girdisi("12\nx"), 30, static_cast<long>(KARISIK_RAPOR.size()));
-  EXPECT_EQ(s.cikti, oturum_ekrani(basarili()));
+  EXPECT_EQ(oturum(d, "12\nx", static_cast<long>(KARISIK_RAPOR.size())).cikti,
+            oturum_ekrani(basarili()));
   EXPECT_EQ(d.oku(RAPOR_DOSYASI), KARISIK_RAPOR);
 }
 

@@ -4,22 +4,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstring>
-
 #include "harness.h"
+#include "record_kit.h"
 #include "screens.h"
 #include "store/records.h"
 
 namespace {
 
-struct personel hesap(const std::string& isim, const std::string& sifre) {
-  struct personel p;
-  std::memset(&p, 0, sizeof p);
-  p.dolu = DOLU;
-  std::memcpy(p.isim, isim.data(), isim.size());
-  std::memcpy(p.sifre, sifre.data(), sifre.size());
-  return p;
-}
+using kayit_kiti::hesap;
+using kayit_kiti::oturum;
 
 const std::string BASLIK = ekran("PERSONEL EKLEME");
 
@@ -41,10 +34,7 @@ TEST_P(PersonelTest, ScreenAndStaffFile) {
   const KayitDurumu& d = GetParam();
   Calisma c;
   if (!d.once.empty()) c.yaz(PERSONEL_DOSYASI, d.once);
-  Sonuc s = c.calistir(oturum_girdisi("9\n" + d.govde));
-  EXPECT_FALSE(s.zaman_asimi);
-  EXPECT_EQ(s.durum, 0);
-  EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + d.ekranda));
+  oturum(c, "9\n" + d.govde, BASLIK + d.ekranda);
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), d.sonra);
 }
 
@@ -68,18 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         KayitDurumu{"OtherCaseIsNewAccount", AYSE, "Ayse\ngizli\nx", AD + SIFRE + DONUS,
                     AYSE + bayt(hesap("Ayse", "gizli"))},
         // A free slot with the name does not make it exist.
-        KayitDurumu{"FreeSlotDoesNotConflict",
-                    [] {
-                      struct personel p = hesap("ayse", "gizli");
-                      p.dolu = 0;
-                      return bayt(p);
-                    }(),
-                    "ayse\nyeni\nx", AD + SIFRE + DONUS,
-                    [] {
-                      struct personel p = hesap("ayse", "gizli");
-                      p.dolu = 0;
-                      return bayt(p) + bayt(hesap("ayse", "yeni"));
-                    }()},
+        KayitDurumu{"FreeSlotDoesNotConflict", bayt(hesap("ayse", "gizli", 0)), "ayse\nyeni\nx",
+                    AD + SIFRE + DONUS,
+                    bayt(hesap("ayse", "gizli", 0)) + bayt(hesap("ayse", "yeni"))},
         // Two characters are enough; one or none bring the prompt back.
         KayitDurumu{"ShortNamesAskedAgain", "", "a\n\nab\ncd\nx", AD + AD + AD + SIFRE + DONUS,
                     bayt(hesap("ab", "cd"))},
@@ -108,8 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The rest of the menu line is discarded by the first prompt.
 TEST(PersonelTest, MenuLineTextIsNotTheName) {
   Calisma c;
-  Sonuc s = c.calistir(oturum_girdisi("9 ali veli\nab\ncd\nx"));
-  EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + AD + SIFRE + DONUS));
+  oturum(c, "9 ali veli\nab\ncd\nx", BASLIK + AD + SIFRE + DONUS);
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), bayt(hesap("ab", "cd")));
 }
 
@@ -118,12 +98,11 @@ TEST(PersonelTest, MenuLineTextIsNotTheName) {
 TEST(PersonelTest, DuplicateEndsBeforeThePassword) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, AYSE);
-  Sonuc s = c.calistir(oturum_girdisi("9\nayse\nx13\nx"));
-  EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + AD + "Bu personel zaten kayitli!" + DONUS +
-                                   menu_ekrani() + ekran("HAKKINDA") +
-                                   "Palvo Yazilim Ekibi\nno:     2026-0001\n"
-                                   "e-mail: destek@palvo.example\nweb:    www.palvo.example\n" +
-                                   DONUS));
+  oturum(c, "9\nayse\nx13\nx",
+         BASLIK + AD + "Bu personel zaten kayitli!" + DONUS + menu_ekrani() + ekran("HAKKINDA") +
+             "Palvo Yazilim Ekibi\nno:     2026-0001\n"
+             "e-mail: destek@palvo.example\nweb:    www.palvo.example\n" +
+             DONUS);
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), AYSE);
 }
 
@@ -144,10 +123,9 @@ TEST(PersonelTest, NewAccountLogsIn) {
 // with its own password as well as the built-in one.
 TEST(PersonelTest, AccountNamedNobet) {
   Calisma c;
-  Sonuc s = c.calistir(oturum_girdisi("9\nnobet\nozel\nx"));
-  EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + AD + SIFRE + DONUS));
+  oturum(c, "9\nnobet\nozel\nx", BASLIK + AD + SIFRE + DONUS);
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), bayt(hesap("nobet", "ozel")));
-  s = c.calistir(giris_girdisi("nobet", "ozel") + "14\n");
+  Sonuc s = c.calistir(giris_girdisi("nobet", "ozel") + "14\n");
   EXPECT_EQ(s.cikti, giris_ekrani(5) + menu_ekrani());
   s = c.calistir(giris_girdisi("nobet", "nobet") + "14\n");
   EXPECT_EQ(s.cikti, giris_ekrani(6) + menu_ekrani());
@@ -156,24 +134,21 @@ TEST(PersonelTest, AccountNamedNobet) {
 TEST(PersonelTest, UnopenableStaffFile) {
   Calisma c;
   ASSERT_EQ(mkdir(c.yol(PERSONEL_DOSYASI).c_str(), 0755), 0);
-  Sonuc s = c.calistir(oturum_girdisi("9\nayse\ngizli\nx"));
-  EXPECT_EQ(s.durum, 0);
-  EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + AD + SIFRE + "Dosya Acilamadi!" + DONUS));
+  oturum(c, "9\nayse\ngizli\nx", BASLIK + AD + SIFRE + "Dosya Acilamadi!" + DONUS);
 }
 
 // A write that fails (a full disk) is reported and leaves the file as it was.
 TEST(PersonelTest, FailedWriteReported) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, AYSE);
-  Sonuc s = c.calistir(oturum_girdisi("9\nali\nveli\nx"), 30, c.boy(PERSONEL_DOSYASI));
-  EXPECT_EQ(s.durum, 0);
+  Sonuc s = oturum(c, "9\nali\nveli\nx", c.boy(PERSONEL_DOSYASI));
   EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + AD + SIFRE + "Kayit Yazilamadi!" + DONUS));
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), AYSE);
 }
 
 TEST(PersonelTest, FailedFirstWriteLeavesEmptyFile) {
   Calisma c;
-  Sonuc s = c.calistir(oturum_girdisi("9\nali\nveli\nx"), 30, 0);
+  Sonuc s = oturum(c, "9\nali\nveli\nx", 0L);
   EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + AD + SIFRE + "Kayit Yazilamadi!" + DONUS));
   EXPECT_EQ(c.boy(PERSONEL_DOSYASI), 0);
   // The account does not exist.

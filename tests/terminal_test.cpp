@@ -9,30 +9,24 @@
 
 #include "harness.h"
 #include "pty_harness.h"
+#include "record_kit.h"
 
 namespace {
 
-const std::string TEMIZLE = "\x1b[H\x1b[2J\x1b[3J";
+using kayit_kiti::menuye_gir;
+using kayit_kiti::tek_tus_kipi;
+using kayit_kiti::TEMIZLE;
 
 bool ayni_kip(const struct termios& a, const struct termios& b) {
   return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
          a.c_cc[VMIN] == b.c_cc[VMIN] && a.c_cc[VTIME] == b.c_cc[VTIME];
 }
 
-// Logs in with the built-in account and waits for the main menu.
-void giris_yap(PtyOturumu& p) {
-  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
-  p.gonder("nobet\r");
-  ASSERT_TRUE(p.bekle("Sifre: "));
-  p.gonder("nobet\r");
-  ASSERT_TRUE(p.bekle("Seciminiz: "));
-}
-
 TEST(Terminal, ClearsTheScreenAndItsScrollBackBeforeEveryScreen) {
   Calisma c;
   PtyOturumu p(c.dizin());
   ASSERT_TRUE(p.bekle(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0\r\n===== UYE GIRISI =====\r\n"));
-  giris_yap(p);
+  ASSERT_TRUE(menuye_gir(p));
   EXPECT_NE(p.cikti().find(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0 (nobet)\r\n===== ANA MENU"),
             std::string::npos);
   p.gonder("14\r");
@@ -64,12 +58,11 @@ TEST(Terminal, TheReturnPromptTakesOneKeyWithoutEchoAndWithoutEnter) {
   Calisma c;
   PtyOturumu p(c.dizin());
   struct termios ilk = p.kip();
-  giris_yap(p);
+  ASSERT_TRUE(menuye_gir(p));
   p.gonder("4\r");
   ASSERT_TRUE(p.bekle("(Ana menuye donmek icin bir tusa basiniz)"));
   // While it waits for the key, the terminal is in single-key mode.
-  for (int i = 0; i < 100 && (p.kip().c_lflag & ICANON); ++i) p.bekle("\x01", 10);
-  EXPECT_FALSE(p.kip().c_lflag & (ICANON | ECHO));
+  EXPECT_TRUE(tek_tus_kipi(p));
   p.gonder("q");
   ASSERT_TRUE(p.bekle("Seciminiz: "));
   std::string arada = p.cikti().substr(p.cikti().rfind("basiniz)"));
@@ -85,7 +78,7 @@ TEST(Terminal, AKeyThatSendsAnEscapeSequenceIsConsumedWhole) {
   for (const char* tus : tuslar) {
     Calisma c;
     PtyOturumu p(c.dizin());
-    giris_yap(p);
+    ASSERT_TRUE(menuye_gir(p));
     p.gonder("4\r");
     ASSERT_TRUE(p.bekle("basiniz)"));
     p.gonder(tus);
@@ -115,11 +108,10 @@ TEST(Terminal, SignalsDuringASingleKeyReadRestoreTheTerminal) {
     Calisma c;
     PtyOturumu p(c.dizin());
     struct termios ilk = p.kip();
-    giris_yap(p);
+    ASSERT_TRUE(menuye_gir(p));
     p.gonder("4\r");
     ASSERT_TRUE(p.bekle("basiniz)"));
-    for (int i = 0; i < 100 && (p.kip().c_lflag & ICANON); ++i) p.bekle("\x01", 10);
-    ASSERT_FALSE(p.kip().c_lflag & ICANON);
+    ASSERT_TRUE(tek_tus_kipi(p));
     if (d.tus) {
       p.gonder(d.tus);
     } else {
