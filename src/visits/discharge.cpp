@@ -1,7 +1,5 @@
 #include "visits/discharge.h"
 
-#include <cmath>
-#include <cstddef>
 #include <cstring>
 
 #include "patients/listing.h"
