@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 
 #include "shell/console.h"
@@ -84,11 +83,23 @@ void konsol_birak() {
 }
 
 void konsol_temizle() {
+  static constexpr char SIL[] = "\x1b[H\x1b[2J\x1b[3J";
   if (isatty(STDOUT_FILENO)) {
-    std::fputs("\x1b[H\x1b[2J\x1b[3J", stdout);
+    konsol_yaz(SIL, sizeof SIL - 1);
   } else {
-    std::fputc('\f', stdout);
+    konsol_yaz("\f", 1);
   }
+}
+
+bool konsol_yaz(const char* veri, std::size_t boy) {
+  while (boy > 0) {
+    ssize_t n = write(STDOUT_FILENO, veri, boy);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    veri += n;
+    boy -= static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 bool konsol_terminal() {

@@ -28,6 +28,13 @@ void konsol_temizle() {
   }
 }
 
+// Through the C library's text mode, so that every line end reaches a pipe
+// or a file as CR LF.
+bool konsol_yaz(const char* veri, std::size_t boy) {
+  bool tamam = std::fwrite(veri, 1, boy, stdout) == boy;
+  return std::fflush(stdout) == 0 && tamam;
+}
+
 bool konsol_terminal() {
   return terminal;
 }

@@ -13,8 +13,12 @@ void konsol_baslat();
 void konsol_birak();
 
 // Clears the screen (and its scroll-back). Output that does not go to a
-// terminal gets a form feed instead.
+// terminal gets a form feed instead. It writes at once, so whatever was
+// printed before must have been handed over first.
 void konsol_temizle();
+
+// Writes bytes to the screen at once. False when the output failed.
+bool konsol_yaz(const char* veri, std::size_t boy);
 
 // True when the keyboard input comes from a terminal.
 bool konsol_terminal();

@@ -1,11 +1,11 @@
 #include "shell/keyboard.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "shell/console.h"
+#include "shell/output.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ bool satir_tasti = false;
 int ham_bayt() {
   if (ham_bas == ham_son) {
     if (ham_bitti) return -1;
-    std::fflush(stdout);
+    ekran_bosalt();
     ham_bas = 0;
     ham_son = konsol_oku(ham, sizeof ham);
     if (ham_son == 0) {
@@ -113,7 +113,7 @@ int satir_oku(char* tampon, std::size_t boyut) {
 }
 
 int istem_oku(const char* istem, char* tampon, std::size_t boyut) {
-  std::fputs(istem, stdout);
+  yaz_bayt(istem, std::strlen(istem));
   klavye_at();
   return satir_oku(tampon, boyut);
 }
@@ -181,7 +181,7 @@ bool ondalik_oku(double* deger) {
 }
 
 int tus_oku() {
-  std::fflush(stdout);
+  ekran_bosalt();
   int c;
   if (ham_bas < ham_son || ham_bitti || !konsol_terminal()) {
     c = ham_bayt();
@@ -195,7 +195,7 @@ int tus_oku() {
 }
 
 void girdi_bitti() {
-  std::fflush(stdout);
+  ekran_bosalt();
   konsol_birak();
   std::exit(0);
 }

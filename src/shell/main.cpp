@@ -1,6 +1,4 @@
 // PALVO HASTANE OTOMASYONU 1.0: the login, then the main menu until choice 14.
-#include <cstdio>
-
 #include "shell/console.h"
 #include "shell/login.h"
 #include "shell/menu.h"
@@ -8,11 +6,10 @@
 
 int main() {
   konsol_baslat();
-  ekran_hazirla();
   giris(0);
   while (menu()) {
   }
-  std::fflush(stdout);
+  ekran_bosalt();
   konsol_birak();
   return 0;
 }
