@@ -18,6 +18,9 @@ PtyOturumu::PtyOturumu(const std::string& dizin) {
   boyut.ws_row = 50;
   boyut.ws_col = 132;
   if (openpty(&ana_, &uc_, nullptr, nullptr, &boyut) != 0) throw std::runtime_error("openpty");
+  tcgetattr(uc_, &ilk_);
+  ilk_.c_iflag &= ~static_cast<tcflag_t>(IUTF8);
+  tcsetattr(uc_, TCSANOW, &ilk_);
   pid_ = fork();
   if (pid_ < 0) throw std::runtime_error("fork");
   if (pid_ == 0) {

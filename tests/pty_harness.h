@@ -10,7 +10,9 @@
 
 class PtyOturumu {
  public:
-  // Starts the program in `dizin` on a new pseudo-terminal.
+  // Starts the program in `dizin` on a new pseudo-terminal, whose mode is
+  // the system's default without UTF-8 line editing (IUTF8), so that what
+  // the program sets is seen.
   explicit PtyOturumu(const std::string& dizin);
   ~PtyOturumu();
   PtyOturumu(const PtyOturumu&) = delete;
@@ -36,6 +38,9 @@ class PtyOturumu {
   // The terminal's current mode, as the program left it or has set it.
   struct termios kip() const;
 
+  // The terminal's mode before the program started.
+  const struct termios& ilk_kip() const { return ilk_; }
+
   pid_t pid() const { return pid_; }
 
  private:
@@ -48,4 +53,5 @@ class PtyOturumu {
   int durum_ = 0;
   std::string cikti_;
   std::size_t isaret_ = 0;
+  struct termios ilk_ = {};
 };

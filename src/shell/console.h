@@ -1,6 +1,9 @@
 // The console services the program needs from the platform: clearing the
-// screen, reading what the keyboard delivers line by line, reading one key
-// press without echo, and leaving the terminal as it was found.
+// screen, writing to it, reading what the keyboard delivers line by line,
+// reading one key press without echo, and leaving the terminal as it was
+// found. The program sees a code page 857 console, one byte a letter: a
+// console that speaks another encoding (a UTF-8 terminal) is translated
+// here, in both directions; pipes and files get and give bytes unchanged.
 #pragma once
 
 #include <cstddef>
@@ -23,14 +26,18 @@ bool konsol_yaz(const char* veri, std::size_t boy);
 // True when the keyboard input comes from a terminal.
 bool konsol_terminal();
 
-// Reads what the keyboard input has ready, at most `n` bytes, in the
-// console's normal line mode (echo and line editing on a terminal).
+// Reads what the keyboard input has ready, at most `n` bytes (`n` at least
+// 8), in the console's normal line mode (echo and line editing on a
+// terminal). A typed character that code page 857 lacks, and bytes that are
+// not the console's encoding, arrive as CP857_YOK, a control byte.
 // Answers the number of bytes, or 0 at the end of the input.
 std::size_t konsol_oku(unsigned char* tampon, std::size_t n);
 
 // Reads one key press directly from the terminal, without echo and without
 // waiting for Enter; the terminal's mode is changed for this one read only.
-// A key that sends an escape sequence is consumed whole and answers 27.
+// A key that sends an escape sequence is consumed whole and answers 27; a
+// key that sends a character of several bytes is consumed whole and answers
+// its code page 857 byte, or CP857_YOK when the code page lacks it.
 // Answers the key's first byte, or -1 at the end of the input.
 int konsol_tus();
 
