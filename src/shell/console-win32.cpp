@@ -11,13 +11,40 @@ namespace {
 
 bool terminal = false;
 
+// The record files hold code page 857, what a Turkish console delivers; the
+// console speaks it while the program runs, whatever this machine's default.
+constexpr UINT TURKCE_KOD_SAYFASI = 857;
+// The console's code pages as found at start; 0 when there is no console.
+UINT ilk_giris_sayfasi = 0;
+UINT ilk_cikis_sayfasi = 0;
+
+void kod_sayfalarini_geri_al() {
+  if (ilk_giris_sayfasi != 0) SetConsoleCP(ilk_giris_sayfasi);
+  if (ilk_cikis_sayfasi != 0) SetConsoleOutputCP(ilk_cikis_sayfasi);
+}
+
+// Ctrl+C, Ctrl+Break or a closed console window: the code pages go back, and
+// the next handler (in the end the system's own) ends the program.
+BOOL WINAPI kesildi(DWORD) {
+  kod_sayfalarini_geri_al();
+  return FALSE;
+}
+
 }  // namespace
 
 void konsol_baslat() {
   terminal = _isatty(_fileno(stdin)) != 0;
+  ilk_giris_sayfasi = GetConsoleCP();
+  ilk_cikis_sayfasi = GetConsoleOutputCP();
+  if (ilk_giris_sayfasi != 0) SetConsoleCP(TURKCE_KOD_SAYFASI);
+  if (ilk_cikis_sayfasi != 0) SetConsoleOutputCP(TURKCE_KOD_SAYFASI);
+  SetConsoleCtrlHandler(kesildi, TRUE);
+  std::atexit(konsol_birak);
 }
 
-void konsol_birak() {}
+void konsol_birak() {
+  kod_sayfalarini_geri_al();
+}
 
 void konsol_temizle() {
   std::fflush(stdout);
