@@ -1,35 +1,52 @@
-# The two everyday commands: `make run` and `make test`.
+# The two everyday commands: `make run` and `make test`. Each target installs
+# the packages it needs first (scripts/setup) and switches on only the parts
+# of the build it uses, so that `make run` needs no test or benchmark library.
 BUILD := build
-PACKAGES_OK := $(BUILD)/.packages-ok
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all run test bench clean setup windows sanitize
+.PHONY: all run test bench format format-check clean sanitize windows
 
-all: $(BUILD)/build.ninja
-	cmake --build --preset default
+# Configures the build tree once, then switches on the option $(1) when the
+# cache does not have it yet.
+define configure
+	test -f $(BUILD)/build.ninja || cmake --preset default -B $(BUILD) -DPALVO_TESTS=OFF -DPALVO_BENCH=OFF
+	$(if $(1),grep -q '^$(1):BOOL=ON' $(BUILD)/CMakeCache.txt || cmake --preset default -B $(BUILD) -D$(1)=ON)
+endef
 
-# Installs the build prerequisites once on a fresh machine.
-$(PACKAGES_OK): scripts/setup
-	sh scripts/setup
-	mkdir -p $(BUILD) && touch $@
-
-setup: $(PACKAGES_OK)
-
-$(BUILD)/build.ninja: $(PACKAGES_OK) CMakeLists.txt CMakePresets.json
-	cmake --preset default
+all:
+	sh scripts/setup build
+	$(call configure)
+	cmake --build $(BUILD) --target palvo
 
 # The program keeps its data files in the directory it is started from.
 run: all
 	./$(BUILD)/palvo
 
-test: all
-	ctest --preset default
+test:
+	sh scripts/setup build test
+	$(call configure,PALVO_TESTS)
+	cmake --build $(BUILD)
+	ctest --test-dir $(BUILD) -j2 --timeout 300 --output-on-failure
 
-bench: all
+bench:
+	sh scripts/setup build bench
+	$(call configure,PALVO_BENCH)
+	cmake --build $(BUILD) --target record_scan_bench
 	./$(BUILD)/bench/record_scan_bench
 
+# Fails when a source file differs from what .clang-format makes of it.
+format-check:
+	sh scripts/setup format
+	clang-format --dry-run --Werror $(SOURCES)
+
+format:
+	sh scripts/setup format
+	clang-format -i $(SOURCES)
+
 # Every test once more against a build with AddressSanitizer and UBSan.
-sanitize: $(PACKAGES_OK)
-	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALVO_BENCH=OFF \
+sanitize:
+	sh scripts/setup build test
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALVO_TESTS=ON -DPALVO_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined"
 	cmake --build $(BUILD)-asan
 	ctest --test-dir $(BUILD)-asan -j2 --output-on-failure

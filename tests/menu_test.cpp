@@ -7,15 +7,19 @@
 
 namespace {
 
-std::string liste_yok() { return ekran("HASTA LISTELEME") + "Dosya Acilamadi!" + DONUS; }
+std::string liste_yok() {
+  return ekran("HASTA LISTELEME") + "Dosya Acilamadi!" + DONUS;
+}
 
 struct MenuDurumu {
   const char* ad;
-  std::string govde;    // typed after the login
-  std::string beklenen; // shown after the login screen
+  std::string govde;     // typed after the login
+  std::string beklenen;  // shown after the login screen
 };
 
-void PrintTo(const MenuDurumu& d, std::ostream* os) { *os << d.ad; }
+void PrintTo(const MenuDurumu& d, std::ostream* os) {
+  *os << d.ad;
+}
 
 class MenuTest : public ::testing::TestWithParam<MenuDurumu> {};
 
@@ -49,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         MenuDurumu{"HugeNegativeSaturates", "-4294967283\n14\n", menu_ekrani() + menu_ekrani()},
         // The list reads no line: its return prompt takes the byte after the
         // current line, and the menu then takes 14 from the rest of that line.
-        MenuDurumu{"TwoChoicesOnOneLine", "4 14\nx",
-                   menu_ekrani() + liste_yok() + menu_ekrani()},
+        MenuDurumu{"TwoChoicesOnOneLine", "4 14\nx", menu_ekrani() + liste_yok() + menu_ekrani()},
         MenuDurumu{"ListTwice", "4\nx4\ny14\n",
                    menu_ekrani() + liste_yok() + menu_ekrani() + liste_yok() + menu_ekrani()},
         // End of input at the menu ends the program.

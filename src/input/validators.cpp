@@ -7,7 +7,9 @@
 
 namespace {
 
-bool rakam(char c) { return c >= '0' && c <= '9'; }
+bool rakam(char c) {
+  return c >= '0' && c <= '9';
+}
 
 struct Parca {
   const char* bas;

@@ -27,8 +27,7 @@ struct Yazici {
 std::size_t kart_bicimle(char* tampon, const hasta& k) {
   Yazici y{tampon};
   y("\n%11.*s %-20.*s %.*s %-10.*s %-10.*s %-6.*s %-10.*s", ALAN(k.tckimlik), ALAN(k.isim),
-    ALAN(k.cinsiyet), ALAN(k.dogum_tarih), ALAN(k.dogum_yer), ALAN(k.medenihal),
-    ALAN(k.kan_grubu));
+    ALAN(k.cinsiyet), ALAN(k.dogum_tarih), ALAN(k.dogum_yer), ALAN(k.medenihal), ALAN(k.kan_grubu));
   if (alan_bos(k.gtarih)) {
     y("\n%11s (%s)", "Giris:", "Yapilmadi");
   } else {
@@ -38,8 +37,8 @@ std::size_t kart_bicimle(char* tampon, const hasta& k) {
   if (alan_bos(k.ctarih)) {
     y("\n%11s (%s)", "Cikis:", "Yapilmadi");
   } else {
-    y("\n%11s (%.*s %.*s) (Teshis: %.*s) (Ilaclar: %.*s)", "Cikis:", ALAN(k.ctarih),
-      ALAN(k.csaat), ALAN(k.teshis), ALAN(k.ilaclar));
+    y("\n%11s (%.*s %.*s) (Teshis: %.*s) (Ilaclar: %.*s)", "Cikis:", ALAN(k.ctarih), ALAN(k.csaat),
+      ALAN(k.teshis), ALAN(k.ilaclar));
   }
   if (alan_bos(k.sorumlu)) {
     y("\n%11s (%s)", "Muayene:", "Yapilmadi");

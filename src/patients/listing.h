@@ -5,6 +5,7 @@
 
 // The column heading of the list, without its leading line break.
 inline constexpr const char* LISTE_BASLIGI_BICIMI = "%-11s %-20s %s %-10s %-10s %-6s %-10s";
-#define LISTE_BASLIGI_ETIKETLERI "TC KIMLIK", "ISIM", "C", "D. TARIHI", "D. YERI", "M. HAL", "KAN G."
+#define LISTE_BASLIGI_ETIKETLERI \
+  "TC KIMLIK", "ISIM", "C", "D. TARIHI", "D. YERI", "M. HAL", "KAN G."
 
 void listele();

@@ -37,9 +37,13 @@ int64_t disk_boy(FILE* f) {
   return static_cast<int64_t>(st.st_size);
 }
 
-bool disk_git(FILE* f, int64_t konum) { return _fseeki64(f, konum, SEEK_SET) == 0; }
+bool disk_git(FILE* f, int64_t konum) {
+  return _fseeki64(f, konum, SEEK_SET) == 0;
+}
 
 // The Windows console delivers Ctrl+C to a handler thread, which waits for
 // the main thread; there is nothing to hold off here.
-YazmaKorumasi::YazmaKorumasi() { std::memset(eski_, 0, sizeof eski_); }
+YazmaKorumasi::YazmaKorumasi() {
+  std::memset(eski_, 0, sizeof eski_);
+}
 YazmaKorumasi::~YazmaKorumasi() {}

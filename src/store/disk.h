@@ -7,9 +7,9 @@
 #include <cstdio>
 
 enum class AcmaKipi {
-  guncelle,  // "r+": an existing file, read and write; fails when missing
-  ekle,      // "a+": created when missing; every write goes to the end
-  yeni_metin // "w": the report, created or emptied, written as text
+  guncelle,   // "r+": an existing file, read and write; fails when missing
+  ekle,       // "a+": created when missing; every write goes to the end
+  yeni_metin  // "w": the report, created or emptied, written as text
 };
 
 // Opens `ad` in the given mode, binary for the record files. Only a regular

@@ -13,9 +13,9 @@
 
 // The patient found, as handed to an operation's step.
 struct BulunanHasta {
-  hasta kayit;     // the record as read from the file
-  FILE* dosya;     // the patient file, open for update
-  int64_t sira;    // the record's slot
+  hasta kayit;   // the record as read from the file
+  FILE* dosya;   // the patient file, open for update
+  int64_t sira;  // the record's slot
 
   // Writes `kayit` back over its slot and waits until it is on disk. On
   // failure prints "Kayit Yazilamadi!" with the return prompt and answers
