@@ -118,7 +118,7 @@ TEST_F(PatientCheck, LeavesAnotherOpenStreamOnTheFileWhereItWas) {
 using StaffCheck = Klasorde;
 
 TEST_F(StaffCheck, NamesAndPasswordsAreExactAndOnlyRecordsInUseCount) {
-  struct personel uzun = hesap("x", "x");
+  personel uzun = hesap("x", "x");
   doldur(uzun.isim, "Uzun Isimli Personel");
   doldur(uzun.sifre, "abcdefghijklmnopqrst");
   std::string veri =

@@ -18,15 +18,15 @@ using namespace kayit_kiti;
 
 // A record whose fields hold leftovers behind their NUL, as after earlier
 // changes.
-struct personel artikli(const std::string& isim, const std::string& sifre) {
-  struct personel p = hesap(isim, sifre);
+personel artikli(const std::string& isim, const std::string& sifre) {
+  personel p = hesap(isim, sifre);
   for (std::size_t i = isim.size() + 1; i < sizeof p.isim; ++i) p.isim[i] = 'I';
   for (std::size_t i = sifre.size() + 1; i < sizeof p.sifre; ++i) p.sifre[i] = 'S';
   return p;
 }
 
 // `p` with its `sifre` overwritten by `yeni` and its NUL only.
-struct personel degismis(struct personel p, const std::string& yeni) {
+personel degismis(personel p, const std::string& yeni) {
   koy(p.sifre, yeni);
   return p;
 }
@@ -42,9 +42,9 @@ std::string giris(const std::string& isim, const std::string& sifre) {
   return giris_ekrani(sifre.size() + 1) + menu_ekrani(isim);
 }
 
-const struct personel ALI = artikli("ali", "a1b2c3d4");
-const struct personel AYSE = artikli("ayse", "gizli");
-const struct personel VELI = hesap("veli", "gizli");
+const personel ALI = artikli("ali", "a1b2c3d4");
+const personel AYSE = artikli("ayse", "gizli");
+const personel VELI = hesap("veli", "gizli");
 const std::string UCLU = bayt(ALI) + bayt(AYSE) + bayt(VELI);
 
 struct SifreDurumu {
@@ -174,7 +174,7 @@ TEST(SifreTest, FailedRewriteReported) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, UCLU);
   Sonuc s = c.calistir(giris_girdisi("veli", "gizli") + "10\ngizli\nyeni\nx14\n", 30,
-                       static_cast<long>(2 * sizeof(struct personel)));
+                       static_cast<long>(2 * sizeof(personel)));
   EXPECT_EQ(s.durum, 0);
   EXPECT_EQ(s.cikti, giris("veli", "gizli") + baslik("veli") + ESKI + YENI + "Kayit Yazilamadi!" +
                          DONUS + menu_ekrani("veli"));

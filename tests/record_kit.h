@@ -114,9 +114,8 @@ inline hasta kayitli_hasta(const std::vector<std::string>& alanlar) {
 }
 
 // A staff account: the name and the password, every other byte zero.
-inline struct personel hesap(const std::string& isim, const std::string& sifre,
-                             int32_t dolu = DOLU) {
-  struct personel p = bos_kayit<struct personel>();
+inline personel hesap(const std::string& isim, const std::string& sifre, int32_t dolu = DOLU) {
+  personel p = bos_kayit<personel>();
   p.dolu = dolu;
   koy(p.isim, isim);
   koy(p.sifre, sifre);

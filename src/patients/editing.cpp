@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "input/limits.h"
 #include "patients/listing.h"
 #include "patients/patient_fields.h"
 #include "shell/keyboard.h"
@@ -36,7 +37,7 @@ bool baskasinda(const char* metin, int64_t kendi) {
 // is refused like any other invalid answer, never cut.
 template <std::size_t N>
 void sor(const char* eski, const char* yeni, const char (&alan)[N], AlanKurali kural,
-         char (&duzen)[50]) {
+         char (&duzen)[SATIR_BOYU]) {
   for (;;) {
     yaz("%s%.*s\n", eski, ALAN(alan));
     int boy = istem_oku(yeni, duzen, sizeof duzen);
@@ -51,7 +52,7 @@ void sor(const char* eski, const char* yeni, const char (&alan)[N], AlanKurali k
 // the social security, which then becomes "Yok".
 template <std::size_t N>
 void duzelt(const char* eski, const char* yeni, char (&alan)[N], AlanKurali kural) {
-  char duzen[50];
+  char duzen[SATIR_BOYU];
   sor(eski, yeni, alan, kural, duzen);
   if (duzen[0] != '\0') {
     alan_koy(alan, duzen);
@@ -62,7 +63,7 @@ void duzelt(const char* eski, const char* yeni, char (&alan)[N], AlanKurali kura
 
 bool duzenleme_adimi(BulunanHasta& b) {
   hasta& k = b.kayit;
-  char duzen[50];
+  char duzen[SATIR_BOYU];
   sor("Eski TC Kimlik No: ", "Yeni TC Kimlik No: ", k.tckimlik, AlanKurali::tckimlik, duzen);
   if (duzen[0] != '\0') {
     // The patient's own current number typed again is kept as it is; only a

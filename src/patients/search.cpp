@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "input/letter_case.h"
+#include "input/limits.h"
 #include "input/validators.h"
 #include "patients/card.h"
 #include "shell/keyboard.h"
@@ -11,19 +12,12 @@
 #include "store/record_file.h"
 #include "store/records.h"
 
-namespace {
-
-// The longest search word; a longer line matches nothing.
-constexpr int KELIME_SINIRI = 49;
-
-}  // namespace
-
 void hastaara() {
   int ara = 0;
   basla("HASTA ARA");
-  // A line of more than 49 characters simply finds nobody; one holding a
+  // A line that does not fit the buffer simply finds nobody; one holding a
   // control byte is asked again, like one that is too short.
-  char metin[KELIME_SINIRI + 1];
+  char metin[SATIR_BOYU];
   int boy;
   do {
     boy = istem_oku("Kelime (En az 2 harf): ", metin, sizeof metin);

@@ -9,67 +9,72 @@
 
 namespace {
 
-// Bytes received from the console and not yet taken into a line.
-unsigned char ham[4096];
-std::size_t ham_bas = 0;
-std::size_t ham_son = 0;
-bool ham_bitti = false;
+// Everything the keyboard input keeps between two reads.
+struct Klavye {
+  // Bytes received from the console and not yet taken into a line.
+  unsigned char ham[4096];
+  std::size_t ham_bas = 0;
+  std::size_t ham_son = 0;
+  bool ham_bitti = false;
 
-// The current line, with its line end when it has one. A line longer than
-// the buffer keeps its start, and `satir_tasti` remembers that the rest was
-// dropped.
-unsigned char satir[1024];
-std::size_t satir_bas = 0;
-std::size_t satir_son = 0;
-bool satir_tasti = false;
+  // The current line, with its line end when it has one. A line longer than
+  // the buffer keeps its start, and `satir_tasti` remembers that the rest was
+  // dropped.
+  unsigned char satir[1024];
+  std::size_t satir_bas = 0;
+  std::size_t satir_son = 0;
+  bool satir_tasti = false;
+};
+
+Klavye klavye;
 
 int ham_bayt() {
-  if (ham_bas == ham_son) {
-    if (ham_bitti) return -1;
+  if (klavye.ham_bas == klavye.ham_son) {
+    if (klavye.ham_bitti) return -1;
     ekran_bosalt();
-    ham_bas = 0;
-    ham_son = konsol_oku(ham, sizeof ham);
-    if (ham_son == 0) {
-      ham_bitti = true;
+    klavye.ham_bas = 0;
+    klavye.ham_son = konsol_oku(klavye.ham, sizeof klavye.ham);
+    if (klavye.ham_son == 0) {
+      klavye.ham_bitti = true;
       return -1;
     }
   }
-  return ham[ham_bas++];
+  return klavye.ham[klavye.ham_bas++];
 }
 
 // Takes the next whole line from the console. False at the end of input.
 bool satir_al() {
-  satir_bas = satir_son = 0;
-  satir_tasti = false;
+  klavye.satir_bas = klavye.satir_son = 0;
+  klavye.satir_tasti = false;
   int c;
   while ((c = ham_bayt()) >= 0) {
-    if (satir_son < sizeof satir) {
-      satir[satir_son++] = static_cast<unsigned char>(c);
+    if (klavye.satir_son < sizeof klavye.satir) {
+      klavye.satir[klavye.satir_son++] = static_cast<unsigned char>(c);
     } else {
-      satir_tasti = true;
+      klavye.satir_tasti = true;
     }
     if (c == '\n') break;
   }
-  if (satir_son > 0 && satir[satir_son - 1] != '\n' && satir_tasti) {
+  if (klavye.satir_son > 0 && klavye.satir[klavye.satir_son - 1] != '\n' && klavye.satir_tasti) {
     // keep the line end of an overlong line, so it still ends the line
-    satir[satir_son - 1] = '\n';
+    klavye.satir[klavye.satir_son - 1] = '\n';
   }
-  return satir_son > 0 || satir_tasti;
+  return klavye.satir_son > 0 || klavye.satir_tasti;
 }
 
 bool satir_var() {
-  return satir_bas < satir_son;
+  return klavye.satir_bas < klavye.satir_son;
 }
 
 // Next byte of the current line, or -1 when it has none left.
 int satir_bak() {
-  return satir_var() ? satir[satir_bas] : -1;
+  return satir_var() ? klavye.satir[klavye.satir_bas] : -1;
 }
 
 // Next byte of the input for the number reads, which may go on to new lines.
 int sonraki_bak() {
   if (!satir_var() && !satir_al()) girdi_bitti();
-  return satir[satir_bas];
+  return klavye.satir[klavye.satir_bas];
 }
 
 bool bosluk(int c) {
@@ -80,34 +85,34 @@ bool rakam(int c) {
 }
 
 void bosluklari_gec() {
-  while (bosluk(sonraki_bak())) ++satir_bas;
+  while (bosluk(sonraki_bak())) ++klavye.satir_bas;
 }
 
 }  // namespace
 
 void klavye_at() {
-  satir_bas = satir_son;
-  satir_tasti = false;
+  klavye.satir_bas = klavye.satir_son;
+  klavye.satir_tasti = false;
 }
 
 int satir_oku(char* tampon, std::size_t boyut) {
   if (!satir_var() && !satir_al()) girdi_bitti();
-  std::size_t bas = satir_bas;
+  std::size_t bas = klavye.satir_bas;
   std::size_t son = bas;
-  while (son < satir_son && satir[son] != '\n') ++son;
-  bool tasti = satir_tasti;
-  satir_bas = satir_son;
-  satir_tasti = false;
+  while (son < klavye.satir_son && klavye.satir[son] != '\n') ++son;
+  bool tasti = klavye.satir_tasti;
+  klavye.satir_bas = klavye.satir_son;
+  klavye.satir_tasti = false;
   std::size_t boy = son - bas;
   // A line ended by CR LF loses both.
-  if (boy > 0 && satir[bas + boy - 1] == '\r') --boy;
+  if (boy > 0 && klavye.satir[bas + boy - 1] == '\r') --boy;
   tampon[0] = '\0';
   for (std::size_t i = 0; i < boy; ++i) {
-    unsigned char c = satir[bas + i];
+    unsigned char c = klavye.satir[bas + i];
     if ((c < 32 && c != '\t') || c == 127) return SATIR_DENETIM;
   }
   if (tasti || boy + 1 > boyut) return SATIR_UZUN;
-  std::memcpy(tampon, satir + bas, boy);
+  std::memcpy(tampon, klavye.satir + bas, boy);
   tampon[boy] = '\0';
   return static_cast<int>(boy);
 }
@@ -124,7 +129,7 @@ int32_t tamsayi_oku() {
   int c = satir_bak();
   if (c == '+' || c == '-') {
     eksi = c == '-';
-    ++satir_bas;
+    ++klavye.satir_bas;
   }
   if (!rakam(satir_bak())) {
     klavye_at();
@@ -133,7 +138,7 @@ int32_t tamsayi_oku() {
   int64_t v = 0;
   while (rakam(c = satir_bak())) {
     if (v <= INT32_MAX) v = v * 10 + (c - '0');
-    ++satir_bas;
+    ++klavye.satir_bas;
   }
   if (eksi) v = -v;
   if (v > INT32_MAX) return INT32_MAX;
@@ -152,22 +157,28 @@ bool ondalik_oku(double* deger) {
     } else {
       sigmadi = true;
     }
-    ++satir_bas;
+    ++klavye.satir_bas;
   };
   int c = satir_bak();
   if (c == '+' || c == '-') al(c);
   int rakamlar = 0;
-  while (rakam(satir_bak())) al(satir_bak()), ++rakamlar;
+  while (rakam(satir_bak())) {
+    al(satir_bak());
+    ++rakamlar;
+  }
   if (satir_bak() == '.') {
     al('.');
-    while (rakam(satir_bak())) al(satir_bak()), ++rakamlar;
+    while (rakam(satir_bak())) {
+      al(satir_bak());
+      ++rakamlar;
+    }
   }
   if (rakamlar > 0 && (satir_bak() == 'e' || satir_bak() == 'E')) {
     // The exponent counts only when digits follow it.
-    std::size_t i = satir_bas + 1;
-    if (i < satir_son && (satir[i] == '+' || satir[i] == '-')) ++i;
-    if (i < satir_son && rakam(satir[i])) {
-      while (satir_bas < i) al(satir[satir_bas]);
+    std::size_t i = klavye.satir_bas + 1;
+    if (i < klavye.satir_son && (klavye.satir[i] == '+' || klavye.satir[i] == '-')) ++i;
+    if (i < klavye.satir_son && rakam(klavye.satir[i])) {
+      while (klavye.satir_bas < i) al(klavye.satir[klavye.satir_bas]);
       while (rakam(satir_bak())) al(satir_bak());
     }
   }
@@ -183,7 +194,7 @@ bool ondalik_oku(double* deger) {
 int tus_oku() {
   ekran_bosalt();
   int c;
-  if (ham_bas < ham_son || ham_bitti || !konsol_terminal()) {
+  if (klavye.ham_bas < klavye.ham_son || klavye.ham_bitti || !konsol_terminal()) {
     c = ham_bayt();
   } else {
     c = konsol_tus();

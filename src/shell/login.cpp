@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "input/limits.h"
 #include "shell/console.h"
 #include "shell/keyboard.h"
 #include "shell/screen.h"
@@ -16,8 +17,8 @@ constexpr const char* NOBET_ISIM = "nobet";
 constexpr const char* NOBET_SIFRE = "nobet";
 
 bool dene(int tekrar) {
-  char isim[40];
-  char sifre[40];
+  char isim[GIRIS_BOYU];
+  char sifre[GIRIS_BOYU];
   int say = 0;
   isim[0] = sifre[0] = '\0';
   basla("UYE GIRISI");
@@ -27,7 +28,7 @@ bool dene(int tekrar) {
     yaz("!!! Lutfen tekrar deneyin!\n");
     yaz("\n");
   }
-  // A name that does not fit in 39 characters, or holds control bytes, can
+  // A name that does not fit its buffer, or holds control bytes, can
   // match no account.
   bool isim_gecerli = istem_oku("Kullanici Adi: ", isim, sizeof isim) >= 0;
   // The terminal stays in single-key mode for the whole entry, so that no
@@ -45,7 +46,7 @@ bool dene(int tekrar) {
       yaz("*");
       break;
     }
-    // Keys beyond the 39 characters the entry holds are ignored.
+    // Keys beyond what the entry holds are ignored.
     if (say < static_cast<int>(sizeof sifre) - 1) {
       sifre[say++] = static_cast<char>(gizle);
       yaz("*");

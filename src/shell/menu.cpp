@@ -21,36 +21,37 @@ namespace {
 // Choice 0: back to the menu loop, which draws the menu again.
 void yeniden() {}
 
-struct Secenek {
-  int no;
-  const char* etiket;
-};
-
-constexpr Secenek secenekler[14] = {
-    {1, "Hasta Ekle"},     {2, "Hasta Duzenle"},  {3, "Hasta Sil"},      {4, "Hasta Listele"},
-    {5, "Hasta Kabul"},    {6, "Hasta Cikis"},    {7, "Hasta Ara"},      {8, "Vezne Islemleri"},
-    {9, "Personel Ekle"},  {10, "Sifre Degistir"}, {11, "Muayene Arsivi"}, {12, "Rapor Olustur"},
-    {13, "Hakkinda"},      {14, "Cikis"},
-};
-
 }  // namespace
 
-const Islem islem[14] = {
-    yeniden, ekle,     duzenle, sil,   listele, hkabul, hcikis,
-    hastaara, vezne, personel, psifre, muayene, hrapor, hakkinda,
+const Secenek islem[SECENEK_SAYISI] = {
+    {"", yeniden},
+    {"Hasta Ekle", ekle},
+    {"Hasta Duzenle", duzenle},
+    {"Hasta Sil", sil},
+    {"Hasta Listele", listele},
+    {"Hasta Kabul", hkabul},
+    {"Hasta Cikis", hcikis},
+    {"Hasta Ara", hastaara},
+    {"Vezne Islemleri", vezne},
+    {"Personel Ekle", personel},
+    {"Sifre Degistir", psifre},
+    {"Muayene Arsivi", muayene},
+    {"Rapor Olustur", hrapor},
+    {"Hakkinda", hakkinda},
+    {"Cikis", nullptr},
 };
 
 bool menu() {
   int32_t secim = 0;
   basla("ANA MENU");
-  for (int i = 0; i < 14; i += 2) {
-    yaz("%2d.%-20s%2d.%-20s\n", secenekler[i].no, secenekler[i].etiket, secenekler[i + 1].no,
-        secenekler[i + 1].etiket);
+  // Two choices a line, 1 and 2 first.
+  for (int no = 1; no < SECENEK_SAYISI; no += 2) {
+    yaz("%2d.%-20s%2d.%-20s\n", no, islem[no].etiket, no + 1, islem[no + 1].etiket);
   }
   yaz("\n");
   yaz("Seciminiz: ");
   secim = tamsayi_oku();
-  if (secim == 14) return false;
-  if (secim >= 0 && secim <= 13) islem[secim]();
+  if (secim == CIKIS) return false;
+  if (secim >= 0 && secim < CIKIS) islem[secim].calistir();
   return true;
 }

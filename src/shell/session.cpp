@@ -2,14 +2,18 @@
 
 #include <cstring>
 
+#include "input/limits.h"
+
 namespace {
 
-char ad[40];
+char ad[GIRIS_BOYU];
 bool acik = false;
 
 }  // namespace
 
-const char* oturum() { return acik ? ad : nullptr; }
+const char* oturum() {
+  return acik ? ad : nullptr;
+}
 
 void oturum_ac(const char* isim) {
   std::strncpy(ad, isim, sizeof ad - 1);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "input/limits.h"
 #include "shell/keyboard.h"
 #include "shell/screen.h"
 #include "shell/session.h"
@@ -17,8 +18,8 @@ constexpr int SIFRE_SIGASI = static_cast<int>(sizeof(personel::sifre)) - 1;
 }  // namespace
 
 void psifre() {
-  char esifre[50];
-  char duzen[50];
+  char esifre[SATIR_BOYU];
+  char duzen[SATIR_BOYU];
   int ara = 0;
   basla("SIFRE DEGISTIRME");
   // An empty line is a valid old password; a line that does not fit the
@@ -31,10 +32,10 @@ void psifre() {
     return bitir();
   }
   // The built-in account has no staff record, so nothing matches it here.
-  char ad[40] = "";
+  char ad[GIRIS_BOYU] = "";
   bool oturumlu = oturum() != nullptr && alan_koy(ad, oturum());
-  Tarama<struct personel> tarama(dosya3.akis());
-  struct personel kayit3;
+  Tarama<personel> tarama(dosya3.akis());
+  personel kayit3;
   std::memset(&kayit3, 0, sizeof kayit3);
   while (oturumlu && ara == 0 && tarama.sonraki(kayit3)) {
     if (kayit3.dolu != DOLU || !alan_esit(kayit3.isim, ad) || !alan_esit(kayit3.sifre, esifre)) {

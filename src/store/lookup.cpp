@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "input/letter_case.h"
+#include "input/limits.h"
 #include "input/validators.h"
 #include "patients/card.h"
 #include "shell/keyboard.h"
@@ -18,7 +19,7 @@ bool BulunanHasta::geri_yaz() {
 }
 
 Bulma hastabul_cagir(bool (*cagir)(void* adim, BulunanHasta& bulunan), void* adim) {
-  char metin[50];
+  char metin[SATIR_BOYU];
   // A line that does not fit, or holds control bytes, is kept as a text no
   // patient can match.
   bool gecerli = istem_oku("TC Kimlik veya Isim: ", metin, sizeof metin) >= 0;

@@ -1,5 +1,7 @@
 #include "store/record_file.h"
 
+#include "store/records.h"
+
 bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy) {
   YazmaKorumasi koruma;
   if (!disk_git(f, sira * static_cast<int64_t>(boy))) return false;
@@ -12,9 +14,10 @@ bool kayit_ekle(FILE* f, const void* kayit, std::size_t boy) {
   int64_t eski_boy = disk_boy(f);
   if (eski_boy < 0) return false;
   std::size_t dolgu = static_cast<std::size_t>((boy - eski_boy % boy) % boy);
-  // Padding and record leave in one write; the largest record is 376 bytes.
-  unsigned char parca[2 * 376];
-  if (boy > 376) return false;
+  // Padding and record leave in one write: less than one record of padding,
+  // then the record.
+  unsigned char parca[2 * EN_UZUN_KAYIT];
+  if (boy > EN_UZUN_KAYIT) return false;
   std::memset(parca, 0, dolgu);
   std::memcpy(parca + dolgu, kayit, boy);
   if (std::fwrite(parca, dolgu + boy, 1, f) == 1 && disk_esitle(f)) return true;

@@ -109,7 +109,13 @@ struct personel {
   char sifre[20];
 };
 
+// `personel` also names the staff registration operation; wherever both are
+// seen, the record is `struct personel`.
 static_assert(sizeof(struct personel) == 44);
 static_assert(offsetof(struct personel, dolu) == 0);
 static_assert(offsetof(struct personel, isim) == 4);
 static_assert(offsetof(struct personel, sifre) == 24);
+
+// The longest of the three records.
+inline constexpr std::size_t EN_UZUN_KAYIT = sizeof(hasta);
+static_assert(sizeof(arsiv) <= EN_UZUN_KAYIT && sizeof(struct personel) <= EN_UZUN_KAYIT);
