@@ -3,21 +3,23 @@
 #include <cstring>
 
 #include "patients/listing.h"
+#include "patients/lookup.h"
 #include "shell/keyboard.h"
 #include "shell/screen.h"
-#include "store/lookup.h"
 
 void sil() {
   basla("HASTA SILME");
-  Bulma sonuc = hastabul([](BulunanHasta& b) -> bool {
-    yaz("Emin Misiniz (E-H): ");
-    int soru = tus_oku();
-    if (soru != 'E' && soru != 'e') return true;
+  BulunanHasta b = hastabul();
+  if (!b) return;
+  yaz("Emin Misiniz (E-H): ");
+  int soru = tus_oku();
+  if (soru == 'E' || soru == 'e') {
     // The slot becomes an empty record: the file keeps its length and no
     // other record moves.
     std::memset(&b.kayit, 0, sizeof b.kayit);
-    return b.geri_yaz();
-  });
+    if (!b.geri_yaz()) return;
+  }
+  b.dosya.kapat();
   // Confirmed or not, the list follows.
-  if (sonuc == Bulma::bulundu) listele();
+  listele();
 }

@@ -1,15 +1,16 @@
 #include "patients/editing.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
+#include "input/field_rules.h"
 #include "input/limits.h"
 #include "patients/listing.h"
-#include "patients/patient_fields.h"
+#include "patients/lookup.h"
 #include "shell/keyboard.h"
 #include "shell/screen.h"
 #include "store/field.h"
-#include "store/lookup.h"
 #include "store/record_file.h"
 #include "store/records.h"
 
@@ -21,14 +22,10 @@ namespace {
 bool baskasinda(const char* metin, int64_t kendi) {
   Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
   if (!dosya) return false;
-  Tarama<hasta> tarama(dosya.akis());
   hasta kayit;
-  while (tarama.sonraki(kayit)) {
-    if (tarama.sira() != kendi && kayit.dolu == DOLU && alan_metin_esit(kayit.tckimlik, metin)) {
-      return true;
-    }
-  }
-  return false;
+  return ilk_kayit(dosya.akis(), kayit, [&](const hasta& k, int64_t sira) {
+           return sira != kendi && alan_metin_esit(k.tckimlik, metin);
+         }) >= 0;
 }
 
 // Shows the old value and asks for a new one until the answer is empty or
@@ -36,42 +33,48 @@ bool baskasinda(const char* metin, int64_t kendi) {
 // or an empty text for an empty answer. A line longer than the field holds
 // is refused like any other invalid answer, never cut.
 template <std::size_t N>
-void sor(const char* eski, const char* yeni, const char (&alan)[N], AlanKurali kural,
-         char (&duzen)[SATIR_BOYU]) {
-  for (;;) {
-    yaz("%s%.*s\n", eski, ALAN(alan));
-    int boy = istem_oku(yeni, duzen, sizeof duzen);
-    if (boy == 0) return;
-    if (boy < 0 || static_cast<std::size_t>(boy) > N - 1) continue;
-    if (kural_gecer(kural, duzen, static_cast<std::size_t>(boy))) break;
-  }
-  normallestir(kural, duzen);
+void yeni_deger(const char* eski, const char* yeni, const char (&alan)[N], AlanKurali kural,
+                char (&duzen)[SATIR_BOYU]) {
+  // The old value on a line of its own, then the prompt: both labels are
+  // short texts of this file.
+  char istem[N + 64];
+  std::snprintf(istem, sizeof istem, "%s%.*s\n%s", eski, ALAN(alan), yeni);
+  int boy = sor(istem, duzen, sizeof duzen, [&](int n) {
+    if (n == 0) return true;
+    if (n < 0 || static_cast<std::size_t>(n) > N - 1) return false;
+    return kural_gecer(kural, duzen, static_cast<std::size_t>(n));
+  });
+  if (boy > 0) normallestir(kural, duzen);
 }
 
-// One field other than the identity number: an empty answer keeps it, except
-// the social security, which then becomes "Yok".
+// One field other than the identity number: an empty answer keeps it, unless
+// the rule gives it a meaning (the social security becomes "Yok").
 template <std::size_t N>
 void duzelt(const char* eski, const char* yeni, char (&alan)[N], AlanKurali kural) {
   char duzen[SATIR_BOYU];
-  sor(eski, yeni, alan, kural, duzen);
+  yeni_deger(eski, yeni, alan, kural, duzen);
   if (duzen[0] != '\0') {
     alan_koy(alan, duzen);
-  } else if (kural == AlanKurali::guvence) {
-    alan_koy(alan, "Yok");
+  } else if (const char* bos = bos_cevap(kural)) {
+    alan_koy(alan, bos);
   }
 }
 
-bool duzenleme_adimi(BulunanHasta& b) {
+}  // namespace
+
+void duzenle() {
+  basla("HASTA DUZENLEME");
+  BulunanHasta b = hastabul();
+  if (!b) return;
   hasta& k = b.kayit;
   char duzen[SATIR_BOYU];
-  sor("Eski TC Kimlik No: ", "Yeni TC Kimlik No: ", k.tckimlik, AlanKurali::tckimlik, duzen);
+  yeni_deger("Eski TC Kimlik No: ", "Yeni TC Kimlik No: ", k.tckimlik, AlanKurali::tckimlik, duzen);
   if (duzen[0] != '\0') {
     // The patient's own current number typed again is kept as it is; only a
     // number that another patient in use holds is refused.
     if (baskasinda(duzen, b.sira)) {
       yaz("Bu numara baska hastaya ait!");
-      bitir();
-      return false;
+      return bitir();
     }
     alan_koy(k.tckimlik, duzen);
   }
@@ -88,14 +91,7 @@ bool duzenleme_adimi(BulunanHasta& b) {
   duzelt("Eski Sosyal Guvence: ", "Yeni Sosyal Guvence: ", k.guvence, AlanKurali::guvence);
   // Written back whole even when every answer was empty; the visit fields
   // and the balance go back exactly as they were read.
-  return b.geri_yaz();
-}
-
-}  // namespace
-
-void duzenle() {
-  basla("HASTA DUZENLEME");
-  if (hastabul([](BulunanHasta& b) { return duzenleme_adimi(b); }) == Bulma::bulundu) {
-    listele();
-  }
+  if (!b.geri_yaz()) return;
+  b.dosya.kapat();
+  listele();
 }

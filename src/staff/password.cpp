@@ -1,9 +1,9 @@
 #include "staff/password.h"
 
-#include <cstring>
+#include <cstdint>
 
+#include "input/asking.h"
 #include "input/limits.h"
-#include "shell/keyboard.h"
 #include "shell/screen.h"
 #include "shell/session.h"
 #include "store/field.h"
@@ -20,12 +20,10 @@ constexpr int SIFRE_SIGASI = static_cast<int>(sizeof(personel::sifre)) - 1;
 void psifre() {
   char esifre[SATIR_BOYU];
   char duzen[SATIR_BOYU];
-  int ara = 0;
   basla("SIFRE DEGISTIRME");
   // An empty line is a valid old password; a line that does not fit the
   // buffer is refused whole and asked again.
-  while (istem_oku("Eski Sifre: ", esifre, sizeof esifre) < 0) {
-  }
+  sor("Eski Sifre: ", esifre, sizeof esifre, [](int boy) { return boy >= 0; });
   Dosya dosya3 = dosya_ac(PERSONEL_DOSYASI, AcmaKipi::guncelle);
   if (!dosya3) {
     yaz("Dosya Acilamadi!");
@@ -33,29 +31,25 @@ void psifre() {
   }
   // The built-in account has no staff record, so nothing matches it here.
   char ad[GIRIS_BOYU] = "";
-  bool oturumlu = oturum() != nullptr && alan_koy(ad, oturum());
-  Tarama<personel> tarama(dosya3.akis());
+  int64_t sira = -1;
   personel kayit3;
-  std::memset(&kayit3, 0, sizeof kayit3);
-  while (oturumlu && ara == 0 && tarama.sonraki(kayit3)) {
-    if (kayit3.dolu != DOLU || !alan_esit(kayit3.isim, ad) || !alan_esit(kayit3.sifre, esifre)) {
-      continue;
-    }
-    // A new password longer than the field is refused whole, never cut.
-    int n;
-    while ((n = istem_oku("Yeni Sifre: ", duzen, sizeof duzen)) < 2 || n > SIFRE_SIGASI) {
-    }
-    // Only `sifre` changes; the bytes behind its new NUL keep what they held.
-    alan_koy(kayit3.sifre, duzen);
-    if (!kayit_degistir(dosya3.akis(), tarama.sira(), kayit3)) {
-      yaz("Kayit Yazilamadi!");
-      return bitir();
-    }
-    ara = 1;
+  if (oturum() != nullptr && alan_koy(ad, oturum())) {
+    sira = ilk_kayit(dosya3.akis(), kayit3, [&](const personel& k) {
+      return alan_esit(k.isim, ad) && alan_esit(k.sifre, esifre);
+    });
   }
-  dosya3.kapat();
+  if (sira < 0) {
+    dosya3.kapat();
+    yaz("Girdiginiz Sifre Yanlis!");
+    return bitir();
+  }
+  // A new password longer than the field is refused whole, never cut.
+  sor("Yeni Sifre: ", duzen, sizeof duzen, [](int n) { return n >= 2 && n <= SIFRE_SIGASI; });
+  // Only `sifre` changes; the bytes behind its new NUL keep what they held.
+  alan_koy(kayit3.sifre, duzen);
+  if (!kayit_degistir(dosya3.akis(), sira, kayit3)) {
+    yaz("Kayit Yazilamadi!");
+    return bitir();
+  }
   // After a change the main menu follows at once, without a message.
-  if (ara == 1) return;
-  yaz("Girdiginiz Sifre Yanlis!");
-  return bitir();
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/keyboard.h"
+#include "input/asking.h"
 #include "shell/screen.h"
 #include "store/checks.h"
 #include "store/record_file.h"
@@ -15,8 +15,7 @@ namespace {
 // whole (the prompt again), so a field never holds more than 19 characters.
 template <std::size_t N>
 void en_az_iki(const char* istem, char (&alan)[N]) {
-  while (istem_oku(istem, alan, N) < 2) {
-  }
+  sor(istem, alan, N, [](int boy) { return boy >= 2; });
 }
 
 }  // namespace

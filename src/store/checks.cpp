@@ -11,12 +11,8 @@ template <class R, class F>
 int var_mi(const char* ad, F eslesir) {
   Dosya dosya = dosya_ac(ad, AcmaKipi::guncelle);
   if (!dosya) return 0;
-  Tarama<R> tarama(dosya.akis());
   R kayit;
-  while (tarama.sonraki(kayit)) {
-    if (kayit.dolu == DOLU && eslesir(kayit)) return 1;
-  }
-  return 0;
+  return ilk_kayit(dosya.akis(), kayit, eslesir) >= 0 ? 1 : 0;
 }
 
 }  // namespace

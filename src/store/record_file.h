@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 
 #include "store/disk.h"
+#include "store/records.h"
 
 // An open file that closes itself however the operation that opened it ends.
 class Dosya {
@@ -81,6 +83,25 @@ class Tarama {
   int64_t sira_ = -1;
   bool bitti_ = false;
 };
+
+// Scans the file from the start for the first record in use for which
+// `eslesir(kayit)`, or `eslesir(kayit, sira)` with its slot, holds. Leaves it
+// in `kayit` and answers its slot, or -1 when no record matches.
+template <class R, class F>
+int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
+  Tarama<R> tarama(f);
+  while (tarama.sonraki(kayit)) {
+    if (kayit.dolu != DOLU) continue;
+    bool eslesti;
+    if constexpr (std::is_invocable_v<F&, const R&, int64_t>) {
+      eslesti = eslesir(static_cast<const R&>(kayit), tarama.sira());
+    } else {
+      eslesti = eslesir(static_cast<const R&>(kayit));
+    }
+    if (eslesti) return tarama.sira();
+  }
+  return -1;
+}
 
 // Writes one whole record over slot `sira` and waits until it is on disk.
 bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy);

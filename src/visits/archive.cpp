@@ -1,24 +1,16 @@
 #include "visits/archive.h"
 
-#include <cstring>
-
+#include "patients/lookup.h"
 #include "shell/screen.h"
 #include "store/field.h"
-#include "store/lookup.h"
 #include "store/record_file.h"
 #include "store/records.h"
 
 void muayene() {
-  // The whole stored field is the key, not a copy cut to the 11 digits that
-  // registration stores: a longer number written by other means must never
-  // match the examinations of another patient whose number it begins with.
-  char tckimlik[sizeof(hasta::tckimlik)];
   basla("MUAYENE ARSIVI");
-  Bulma sonuc = hastabul([&tckimlik](BulunanHasta& b) -> bool {
-    std::memcpy(tckimlik, b.kayit.tckimlik, sizeof tckimlik);
-    return true;
-  });
-  if (sonuc != Bulma::bulundu) return;
+  BulunanHasta b = hastabul();
+  if (!b) return;
+  b.dosya.kapat();
 
   Dosya dosya = dosya_ac(ARSIV_DOSYASI, AcmaKipi::guncelle);
   if (!dosya) {
@@ -29,7 +21,10 @@ void muayene() {
   Tarama<arsiv> tarama(dosya.akis());
   arsiv kayit2;
   while (tarama.sonraki(kayit2)) {
-    if (kayit2.dolu != DOLU || !alan_esit(kayit2.tckimlik, tckimlik)) continue;
+    // The whole stored field is the key, not one cut to the 11 digits that
+    // registration stores: a longer number written by other means must never
+    // match the examinations of another patient whose number it begins with.
+    if (kayit2.dolu != DOLU || !alan_esit(kayit2.tckimlik, b.kayit.tckimlik)) continue;
     ++i;
     yaz("%2d) %7s (%.*s %.*s) (Bolum: %.*s) (Sikayet: %.*s)\n", i, "Giris:", ALAN(kayit2.gtarih),
         ALAN(kayit2.gsaat), ALAN(kayit2.bolum), ALAN(kayit2.sikayet));

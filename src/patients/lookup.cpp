@@ -1,0 +1,43 @@
+#include "patients/lookup.h"
+
+#include "input/limits.h"
+#include "patients/card.h"
+#include "shell/keyboard.h"
+#include "shell/screen.h"
+#include "store/patient_match.h"
+
+bool BulunanHasta::geri_yaz() {
+  if (kayit_degistir(dosya.akis(), sira, kayit)) return true;
+  yaz("Kayit Yazilamadi!");
+  bitir();
+  return false;
+}
+
+BulunanHasta hastabul() {
+  BulunanHasta bulunan;
+  char metin[SATIR_BOYU];
+  // A line that does not fit, or holds control bytes, is kept as a text no
+  // patient can match.
+  bool gecerli = istem_oku("TC Kimlik veya Isim: ", metin, sizeof metin) >= 0;
+  HastaAnahtari anahtar = hasta_anahtari(metin);
+
+  bulunan.dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
+  if (!bulunan.dosya) {
+    yaz("Dosya Acilamadi!");
+    bitir();
+    return bulunan;
+  }
+  if (gecerli) {
+    bulunan.sira = ilk_kayit(bulunan.dosya.akis(), bulunan.kayit, [&](const hasta& k) {
+      return hasta_eslesir(k, anahtar, Eslesme::tam);
+    });
+  }
+  if (bulunan.sira >= 0) {
+    goster(bulunan.kayit);
+    return bulunan;
+  }
+  bulunan.dosya.kapat();
+  yaz("Bulunamadi!");
+  bitir();
+  return bulunan;
+}
