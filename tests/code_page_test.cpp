@@ -1,7 +1,7 @@
 // Code page 857 and UTF-8: every byte of the code page to UTF-8 and back,
 // the Turkish letters at their known places, and what typed text that is not
 // code page 857 or not UTF-8 turns into.
-#include "shell/code_page.h"
+#include "platform/code_page.h"
 
 #include <gtest/gtest.h>
 

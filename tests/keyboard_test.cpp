@@ -2,7 +2,7 @@
 // single keys taken after the current line, the menu's integer and the
 // decimal amount. Each case runs in a child process with the bytes on its
 // standard input, because the end of input ends the process.
-#include "shell/keyboard.h"
+#include "platform/keyboard.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

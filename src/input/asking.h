@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "shell/keyboard.h"
+#include "platform/keyboard.h"
 
 // Asks with `istem` until `kabul(boy)` takes the line read into `cevap`
 // (`boyut` bytes). `boy` is the line's length, or SATIR_UZUN or SATIR_DENETIM

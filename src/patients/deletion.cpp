@@ -4,7 +4,7 @@
 
 #include "patients/listing.h"
 #include "patients/lookup.h"
-#include "shell/keyboard.h"
+#include "platform/keyboard.h"
 #include "shell/screen.h"
 
 void sil() {

@@ -8,7 +8,7 @@
 #include "input/limits.h"
 #include "patients/listing.h"
 #include "patients/lookup.h"
-#include "shell/keyboard.h"
+#include "platform/keyboard.h"
 #include "shell/screen.h"
 #include "store/field.h"
 #include "store/record_file.h"

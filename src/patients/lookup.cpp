@@ -2,7 +2,7 @@
 
 #include "input/limits.h"
 #include "patients/card.h"
-#include "shell/keyboard.h"
+#include "platform/keyboard.h"
 #include "shell/screen.h"
 #include "store/patient_match.h"
 

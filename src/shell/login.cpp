@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "input/limits.h"
-#include "shell/console.h"
-#include "shell/keyboard.h"
+#include "platform/console.h"
+#include "platform/keyboard.h"
 #include "shell/screen.h"
 #include "shell/session.h"
 #include "store/checks.h"

@@ -1,5 +1,5 @@
 // PALVO HASTANE OTOMASYONU 1.0: the login, then the main menu until choice 14.
-#include "shell/console.h"
+#include "platform/console.h"
 #include "shell/login.h"
 #include "shell/menu.h"
 #include "shell/screen.h"

@@ -1,7 +1,7 @@
 #include "shell/screen.h"
 
-#include "shell/console.h"
-#include "shell/keyboard.h"
+#include "platform/console.h"
+#include "platform/keyboard.h"
 #include "shell/session.h"
 
 void basla(const char* baslik) {

@@ -2,7 +2,7 @@
 // prompt that ends an operation. Screens print through the output stream.
 #pragma once
 
-#include "shell/output.h"
+#include "platform/output.h"
 
 // Clears the console and draws the title line (with the session name once
 // somebody has logged in) and the screen title between two runs of "=".

@@ -1,5 +1,6 @@
 #include "store/record_file.h"
 
+#include "platform/signals.h"
 #include "store/records.h"
 
 bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy) {

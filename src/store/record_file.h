@@ -8,7 +8,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "store/disk.h"
+#include "platform/disk.h"
 #include "store/records.h"
 
 // An open file that closes itself however the operation that opened it ends.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/keyboard.h"
+#include "platform/keyboard.h"
 #include "shell/screen.h"
 
 double tutar_sor(const char* istem, double bakiye) {

@@ -7,8 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/code_page.h"
-#include "shell/console.h"
+#include "platform/code_page.h"
+#include "platform/console.h"
+#include "platform/signals.h"
 
 // A terminal speaks UTF-8, while the program and its files work in code page
 // 857, one byte a letter. Keyboard input from a terminal is translated into
@@ -43,12 +44,9 @@ void kipe_gec(const struct termios& kip) {
   tcsetattr(STDIN_FILENO, TCSANOW, &kip);
 }
 
-void sinyal_geldi(int sinyal) {
-  // Only async-signal-safe calls here: put the terminal back, then end the
-  // way the signal would have ended the program.
+// Puts the terminal back from inside a signal handler.
+void sinyalde_geri_al() {
   if (kip_degisti) tcsetattr(STDIN_FILENO, TCSANOW, &ilk_kip);
-  signal(sinyal, SIG_DFL);
-  raise(sinyal);
 }
 
 void ham_kipe_gec() {
@@ -138,16 +136,7 @@ bool hepsini_yaz(const unsigned char* veri, std::size_t boy) {
 void konsol_baslat() {
   terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &ilk_kip) == 0;
   cikti_terminal = isatty(STDOUT_FILENO);
-  struct sigaction sa = {};
-  sa.sa_handler = sinyal_geldi;
-  sigemptyset(&sa.sa_mask);
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
-  sigaction(SIGHUP, &sa, nullptr);
-  // A closed output or a file size limit must not kill the program in the
-  // middle of an operation; the failed write is noticed instead.
-  signal(SIGPIPE, SIG_IGN);
-  signal(SIGXFSZ, SIG_IGN);
+  sinyalleri_kur(sinyalde_geri_al);
   std::atexit(konsol_birak);
   if (!terminal) return;
   satir_kipi = ilk_kip;

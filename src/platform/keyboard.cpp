@@ -1,11 +1,11 @@
-#include "shell/keyboard.h"
+#include "platform/keyboard.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/console.h"
-#include "shell/output.h"
+#include "platform/console.h"
+#include "platform/output.h"
 
 namespace {
 

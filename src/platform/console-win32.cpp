@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/console.h"
+#include "platform/console.h"
 
 namespace {
 

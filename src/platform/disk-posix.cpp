@@ -1,14 +1,11 @@
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
-#include "store/disk.h"
-
-static_assert(sizeof(sigset_t) <= 256);
+#include "platform/disk.h"
 
 namespace {
 
@@ -102,17 +99,4 @@ int64_t disk_boy(FILE* f) {
 
 bool disk_git(FILE* f, int64_t konum) {
   return fseeko(f, static_cast<off_t>(konum), SEEK_SET) == 0;
-}
-
-YazmaKorumasi::YazmaKorumasi() {
-  sigset_t kume;
-  sigemptyset(&kume);
-  sigaddset(&kume, SIGINT);
-  sigaddset(&kume, SIGTERM);
-  sigaddset(&kume, SIGHUP);
-  sigprocmask(SIG_BLOCK, &kume, reinterpret_cast<sigset_t*>(eski_));
-}
-
-YazmaKorumasi::~YazmaKorumasi() {
-  sigprocmask(SIG_SETMASK, reinterpret_cast<sigset_t*>(eski_), nullptr);
 }

@@ -1,10 +1,10 @@
-#include "shell/output.h"
+#include "platform/output.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
-#include "shell/console.h"
+#include "platform/console.h"
 
 namespace {
 

@@ -2,9 +2,7 @@
 #include <sys/stat.h>
 #include <windows.h>
 
-#include <cstring>
-
-#include "store/disk.h"
+#include "platform/disk.h"
 
 FILE* disk_ac(const char* ad, AcmaKipi kip) {
   const char* kip_metni = kip == AcmaKipi::guncelle ? "r+b" : kip == AcmaKipi::ekle ? "a+b" : "w";
@@ -40,10 +38,3 @@ int64_t disk_boy(FILE* f) {
 bool disk_git(FILE* f, int64_t konum) {
   return _fseeki64(f, konum, SEEK_SET) == 0;
 }
-
-// The Windows console delivers Ctrl+C to a handler thread, which waits for
-// the main thread; there is nothing to hold off here.
-YazmaKorumasi::YazmaKorumasi() {
-  std::memset(eski_, 0, sizeof eski_);
-}
-YazmaKorumasi::~YazmaKorumasi() {}

@@ -1,6 +1,5 @@
 // The few file services that differ between POSIX and Windows: opening a
-// record file, forcing a write to disk, cutting a file back, 64-bit seeks,
-// and holding off termination signals while a record is being written.
+// record file, forcing a write to disk, cutting a file back and 64-bit seeks.
 #pragma once
 
 #include <cstdint>
@@ -28,16 +27,3 @@ bool disk_kes(FILE* f, int64_t boy);
 int64_t disk_boy(FILE* f);
 
 bool disk_git(FILE* f, int64_t konum);
-
-// While one of these lives, SIGINT, SIGTERM and SIGHUP wait, so that a
-// record write is never cut in half by them.
-class YazmaKorumasi {
- public:
-  YazmaKorumasi();
-  ~YazmaKorumasi();
-  YazmaKorumasi(const YazmaKorumasi&) = delete;
-  YazmaKorumasi& operator=(const YazmaKorumasi&) = delete;
-
- private:
-  unsigned char eski_[256];
-};

@@ -1,4 +1,4 @@
-#include "shell/code_page.h"
+#include "platform/code_page.h"
 
 #include <iterator>
 

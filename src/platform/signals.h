@@ -1,0 +1,31 @@
+// What the program does about signals, in one place: termination signals put
+// the terminal back and then end the program as they would have; a closed
+// output or the file size limit never kills it (the failed write is noticed
+// instead); and a record write is never cut in half by a termination signal.
+#pragma once
+
+#if defined(_WIN32)
+// The Windows console delivers Ctrl+C to a handler thread; there is no mask.
+using SinyalMaskesi = int;
+#else
+#include <signal.h>
+using SinyalMaskesi = sigset_t;
+#endif
+
+// Installs the policy once at start. `son_is` runs, inside the signal
+// handler, before a termination signal ends the program; it must be
+// async-signal-safe.
+void sinyalleri_kur(void (*son_is)());
+
+// While one of these lives, SIGINT, SIGTERM and SIGHUP wait, so that a
+// record write is never cut in half by them.
+class YazmaKorumasi {
+ public:
+  YazmaKorumasi();
+  ~YazmaKorumasi();
+  YazmaKorumasi(const YazmaKorumasi&) = delete;
+  YazmaKorumasi& operator=(const YazmaKorumasi&) = delete;
+
+ private:
+  SinyalMaskesi eski_;
+};
