@@ -14,7 +14,7 @@ const std::string DORT_SATIR =
     "e-mail: destek@palvo.example\n"
     "web:    www.palvo.example\n";
 
-TEST(HakkindaTest, ScreenByteForByte) {
+TEST(About, Screen) {
   Calisma c;
   Sonuc s = c.calistir(oturum_girdisi("13\nx"));
   EXPECT_FALSE(s.zaman_asimi);
@@ -28,7 +28,7 @@ TEST(HakkindaTest, ScreenByteForByte) {
 }
 
 // Any key returns to the menu and is not taken as a choice.
-TEST(HakkindaTest, AnyKeyReturns) {
+TEST(About, AnyKey) {
   for (const std::string tus : {"x", "\n", " ", "\x1b", "4"}) {
     Calisma c;
     Sonuc s = c.calistir(oturum_girdisi("13\n" + tus));
@@ -37,7 +37,7 @@ TEST(HakkindaTest, AnyKeyReturns) {
 }
 
 // Two choices on one line: the About screen after the list's return prompt.
-TEST(HakkindaTest, AfterTheListFromTheSameLine) {
+TEST(About, AfterListOnSameLine) {
   Calisma c;
   Sonuc s = c.calistir(oturum_girdisi("4 13\nxy"));
   EXPECT_EQ(s.cikti, oturum_ekrani(ekran("HASTA LISTELEME") + "Dosya Acilamadi!" + DONUS +

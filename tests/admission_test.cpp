@@ -26,9 +26,9 @@ void PrintTo(const KabulDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class KabulTest : public ::testing::TestWithParam<KabulDurumu> {};
+class Admission : public ::testing::TestWithParam<KabulDurumu> {};
 
-TEST_P(KabulTest, StoresTheAcceptedAnswersAndShowsTheList) {
+TEST_P(Admission, Stores) {
   const KabulDurumu& d = GetParam();
   Calisma c;
   hasta diger = hasta_kaydi("98765432109", "Zeynep Demir", "SSK", 10);
@@ -53,7 +53,7 @@ TEST_P(KabulTest, StoresTheAcceptedAnswersAndShowsTheList) {
 const std::string UZUN = "bir sikayet ki alana sigmaz";  // 27 characters
 
 INSTANTIATE_TEST_SUITE_P(
-    Answers, KabulTest,
+    Case, Admission,
     ::testing::Values(KabulDurumu{"Plain",
                                   {"12/05/2024"},
                                   {"14:30"},
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "ab:cd",
                                   "Ates",
                                   "Dahiliye"},
-                      KabulDurumu{"OneCharacterComplaintAndDepartment",
+                      KabulDurumu{"OneCharacterAnswers",
                                   {"01/01/2024"},
                                   {"10:00"},
                                   {"a", "", "ab"},
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Acil"}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(KabulTest, OpenVisitIsRefusedBelowTheCardAndNothingWritten) {
+TEST(Admission, OpenVisitRefused) {
   Calisma c;
   hasta k = kabul_edilmis(hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", 42.5));
   std::string once = dosya({k});
@@ -164,7 +164,7 @@ TEST(KabulTest, OpenVisitIsRefusedBelowTheCardAndNothingWritten) {
   EXPECT_FALSE(c.var(ARSIV_DOSYASI));
 }
 
-TEST(KabulTest, DischargedPatientIsAdmittedAgainKeepingTheBalance) {
+TEST(Admission, ReadmitKeepsBalance) {
   Calisma c;
   // 3.25 holds the byte 10 in its encoding: it must come back unchanged.
   hasta k =

@@ -36,7 +36,7 @@ std::string arsiv_ekrani(const hasta& k, const std::string& icerik) {
   return oturum_ekrani(bulunan("MUAYENE ARSIVI", k) + icerik + DONUS);
 }
 
-TEST(ArsivTest, EveryEntryOfThePatientInFileOrder) {
+TEST(Archive, InFileOrder) {
   Calisma c;
   hasta k = hasta_kaydi(TC, "Ahmet Yilmaz", "Yok", 500);
   std::string hastalar = dosya({hasta_kaydi("98765432109", "Zeynep Demir"), k});
@@ -72,7 +72,7 @@ TEST(ArsivTest, EveryEntryOfThePatientInFileOrder) {
   EXPECT_EQ(c.oku(ARSIV_DOSYASI), arsivler);
 }
 
-TEST(ArsivTest, HundredthEntryShiftsItsFirstLine) {
+TEST(Archive, HundredthEntry) {
   Calisma c;
   hasta k = hasta_kaydi(TC, "Ahmet Yilmaz");
   c.yaz(HASTA_DOSYASI, bayt(k));
@@ -94,7 +94,7 @@ TEST(ArsivTest, HundredthEntryShiftsItsFirstLine) {
   EXPECT_NE(s.cikti.find("\n101)  Giris:"), std::string::npos);
 }
 
-TEST(ArsivTest, ArchiveThatCannotBeOpened) {
+TEST(Archive, Unopenable) {
   hasta k = hasta_kaydi(TC, "Ahmet Yilmaz");
   {
     SCOPED_TRACE("no archive yet");
@@ -115,7 +115,7 @@ TEST(ArsivTest, ArchiveThatCannotBeOpened) {
   }
 }
 
-TEST(ArsivTest, NoEntryForThePatient) {
+TEST(Archive, NoEntry) {
   hasta k = hasta_kaydi(TC, "Ahmet Yilmaz");
   arsiv baska = muayene_kaydi("98765432109", "02/01/2024", "Noroloji", "Dr Ayse Kaya", 1);
   arsiv bos = muayene_kaydi(TC, "02/01/2024", "Noroloji", "Dr Ayse Kaya", 1);
@@ -136,7 +136,7 @@ TEST(ArsivTest, NoEntryForThePatient) {
 // Entries belong to an identity number, not to a slot: a changed number
 // leaves them behind, and a new patient under a deleted patient's number
 // finds them again.
-TEST(ArsivTest, EntriesFollowTheIdentityNumber) {
+TEST(Archive, ByIdentityNumber) {
   arsiv eski = muayene_kaydi(TC, "02/01/2024", "Noroloji", "Dr Ayse Kaya", 80);
   arsiv yeni = muayene_kaydi("11111111111", "06/03/2024", "Kbb", "Dr Can Oz", 20);
   {
@@ -164,7 +164,7 @@ TEST(ArsivTest, EntriesFollowTheIdentityNumber) {
 // digits registration stores. The whole stored number is the key: such a
 // patient never sees the examinations of the patient whose number it begins
 // with, nor the other way round.
-TEST(ArsivTest, LongerIdentityNumberIsComparedWhole) {
+TEST(Archive, LongerNumberWhole) {
   Calisma c;
   hasta uzun = hasta_kaydi("123456789012345", "Uzun Numara");
   hasta kisa = hasta_kaydi(TC, "Ahmet Yilmaz");
@@ -186,7 +186,7 @@ TEST(ArsivTest, LongerIdentityNumberIsComparedWhole) {
 
 // A whole visit through the program: admitted, discharged twice, admitted
 // again; the viewer shows the two finished examinations, not the open visit.
-TEST(ArsivTest, VisitsThroughTheProgram) {
+TEST(Archive, ThroughTheProgram) {
   Calisma c;
   hasta k = hasta_kaydi(TC, "Ahmet Yilmaz", "Yok", 0);
   c.yaz(HASTA_DOSYASI, bayt(k));

@@ -26,9 +26,9 @@ void PrintTo(const VezneDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class VezneTest : public ::testing::TestWithParam<VezneDurumu> {};
+class Cashier : public ::testing::TestWithParam<VezneDurumu> {};
 
-TEST_P(VezneTest, ChangesTheBalanceByTheAmount) {
+TEST_P(Cashier, Adds) {
   const VezneDurumu& d = GetParam();
   Calisma c;
   hasta k = hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", d.bakiye);
@@ -53,7 +53,7 @@ TEST_P(VezneTest, ChangesTheBalanceByTheAmount) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Amounts, VezneTest,
+    Case, Cashier,
     ::testing::Values(
         VezneDurumu{"MinusOneFiftyGivesZero", Ziyaret::hic, 150, "-150\n", 1, 0, "150.00", "0.00"},
         VezneDurumu{"FiftyGivesTwoHundred", Ziyaret::hic, 150, "50\n", 1, 200, "150.00", "200.00"},
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                     -0.5e308, para(-1.5e308), para(-1.5e308 + 1e308)}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(VezneTest, TwoVisitsAddUp) {
+TEST(Cashier, TwoVisits) {
   Calisma c;
   hasta k = hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", 0);
   c.yaz(HASTA_DOSYASI, bayt(k));
@@ -94,7 +94,7 @@ TEST(VezneTest, TwoVisitsAddUp) {
 
 // At a terminal: the typed amount is echoed, an empty line only moves the
 // cursor down, and zero shows the prompt again.
-TEST(VezneTest, AtATerminal) {
+TEST(Cashier, AtTerminal) {
   Calisma c;
   hasta k = hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", 150);
   c.yaz(HASTA_DOSYASI, bayt(k));

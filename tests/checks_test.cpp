@@ -44,7 +44,7 @@ struct Soru {
 
 using PatientCheck = Klasorde;
 
-TEST_F(PatientCheck, OnlyRecordsInUseWithTheWholeNumberMatch) {
+TEST_F(PatientCheck, WholeNumberInUse) {
   hasta silinmis = hasta_kaydi("55555555555", "Silinmis Hasta");
   silinmis.dolu = 0;
   hasta iki = hasta_kaydi("66666666666", "Iki Dolu");
@@ -77,7 +77,7 @@ TEST_F(PatientCheck, OnlyRecordsInUseWithTheWholeNumberMatch) {
   }
 }
 
-TEST_F(PatientCheck, AnEmptyNumberMatchesOnlyARecordInUseWithAnEmptyNumber) {
+TEST_F(PatientCheck, EmptyNumber) {
   hasta k = hasta_kaydi("x", "Bos Numara");
   koy(k.tckimlik, "");
   c_.yaz(HASTA, dosya({k}));
@@ -85,7 +85,7 @@ TEST_F(PatientCheck, AnEmptyNumberMatchesOnlyARecordInUseWithAnEmptyNumber) {
   EXPECT_EQ(kontroltc("12345678901"), 0);
 }
 
-TEST_F(PatientCheck, MissingEmptyOrUnopenableFileHoldsNobody) {
+TEST_F(PatientCheck, NoFile) {
   EXPECT_EQ(kontroltc("12345678901"), 0);
   EXPECT_FALSE(c_.var(HASTA)) << "the check never creates the file";
   c_.yaz(HASTA, "");
@@ -95,14 +95,14 @@ TEST_F(PatientCheck, MissingEmptyOrUnopenableFileHoldsNobody) {
   EXPECT_EQ(kontroltc("12345678901"), 0);
 }
 
-TEST_F(PatientCheck, ReadOnlyFileCountsAsMissing) {
+TEST_F(PatientCheck, ReadOnlyFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root opens read-only files for writing";
   c_.yaz(HASTA, dosya({hasta_kaydi("12345678901", "Ayse Kaya")}));
   ASSERT_EQ(chmod(HASTA.c_str(), 0444), 0);
   EXPECT_EQ(kontroltc("12345678901"), 0);
 }
 
-TEST_F(PatientCheck, LeavesAnotherOpenStreamOnTheFileWhereItWas) {
+TEST_F(PatientCheck, OtherStreamKept) {
   c_.yaz(HASTA, dosya({hasta_kaydi("11111111111", "Bir"), hasta_kaydi("12345678901", "Iki")}));
   Dosya d = dosya_ac(HASTA.c_str(), AcmaKipi::guncelle);
   ASSERT_TRUE(d);
@@ -117,7 +117,7 @@ TEST_F(PatientCheck, LeavesAnotherOpenStreamOnTheFileWhereItWas) {
 
 using StaffCheck = Klasorde;
 
-TEST_F(StaffCheck, NamesAndPasswordsAreExactAndOnlyRecordsInUseCount) {
+TEST_F(StaffCheck, ExactAndInUse) {
   personel uzun = hesap("x", "x");
   doldur(uzun.isim, "Uzun Isimli Personel");
   doldur(uzun.sifre, "abcdefghijklmnopqrst");
@@ -163,7 +163,7 @@ TEST_F(StaffCheck, NamesAndPasswordsAreExactAndOnlyRecordsInUseCount) {
   }
 }
 
-TEST_F(StaffCheck, MissingOrUnopenableStaffFileHoldsNobody) {
+TEST_F(StaffCheck, NoFile) {
   EXPECT_EQ(kontrolism("nobet"), 0);
   EXPECT_EQ(kontrolsfr("nobet", "nobet"), 0);
   EXPECT_FALSE(c_.var("palvo.per.dat"));

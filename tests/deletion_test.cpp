@@ -27,7 +27,7 @@ std::string onay(const hasta& k) {
   return bulunan("HASTA SILME", k) + "Emin Misiniz (E-H): ";
 }
 
-TEST(Deletion, ConfirmingWritesZeroBytesInPlaceAndTheListShowsTheOthers) {
+TEST(Deletion, ConfirmZeroesSlot) {
   for (std::string tus : {"E", "e"}) {
     Calisma c;
     std::string eski = dosya({A, B, C});
@@ -39,7 +39,7 @@ TEST(Deletion, ConfirmingWritesZeroBytesInPlaceAndTheListShowsTheOthers) {
   }
 }
 
-TEST(Deletion, AnyOtherKeyWritesNothingAndTheListFollows) {
+TEST(Deletion, OtherKeyKeeps) {
   for (std::string tus : {"H", "h", "x", "\n", " ", "\x1b", "1"}) {
     Calisma c;
     std::string eski = dosya({A, B, C});
@@ -49,14 +49,14 @@ TEST(Deletion, AnyOtherKeyWritesNothingAndTheListFollows) {
   }
 }
 
-TEST(Deletion, DeletingTheLastRecordLeavesAZeroSlotAtTheEnd) {
+TEST(Deletion, LastRecord) {
   Calisma c;
   c.yaz(HASTA, dosya({A, B, C}));
   oturum(c, "3\n33333333333\nEx", onay(C) + liste_ekrani({A, B}));
   EXPECT_EQ(c.oku(HASTA), dosya({A, B, bos_kayit()}));
 }
 
-TEST(Deletion, OnlyTheEarlierNamesakeIsOfferedAndDeleted) {
+TEST(Deletion, EarlierNamesake) {
   Calisma c;
   hasta ikinci = hasta_kaydi("44444444444", "Ayse Kaya");
   c.yaz(HASTA, dosya({C, A, ikinci}));
@@ -64,7 +64,7 @@ TEST(Deletion, OnlyTheEarlierNamesakeIsOfferedAndDeleted) {
   EXPECT_EQ(c.oku(HASTA), dosya({C, bos_kayit(), ikinci}));
 }
 
-TEST(Deletion, ARecordBehindAnIncompleteTailIsNotTouched) {
+TEST(Deletion, IncompleteTail) {
   Calisma c;
   std::string kuyruk = bayt(hasta_kaydi("55555555555", "Yarim Kayit")).substr(0, 200);
   c.yaz(HASTA, dosya({A, B}) + kuyruk);
@@ -72,7 +72,7 @@ TEST(Deletion, ARecordBehindAnIncompleteTailIsNotTouched) {
   EXPECT_EQ(c.oku(HASTA), dosya({A, bos_kayit()}) + kuyruk);
 }
 
-TEST(Deletion, NobodyFoundWritesNothing) {
+TEST(Deletion, NobodyFound) {
   Calisma c;
   std::string eski = dosya({A, B});
   c.yaz(HASTA, eski);
@@ -82,13 +82,13 @@ TEST(Deletion, NobodyFoundWritesNothing) {
   EXPECT_EQ(c.oku(HASTA), eski);
 }
 
-TEST(Deletion, MissingFileIsNotCreated) {
+TEST(Deletion, MissingFile) {
   Calisma c;
   oturum(c, "3\n11111111111\nE", istem() + "Dosya Acilamadi!" + DONUS);
   EXPECT_FALSE(c.var(HASTA));
 }
 
-TEST(Deletion, ADeletedPatientIsGoneAndItsNumberCanBeRegisteredAgain) {
+TEST(Deletion, NumberFreedForReuse) {
   Calisma c;
   c.yaz(HASTA, dosya({A}));
   std::vector<std::string> alanlar = {
@@ -111,7 +111,7 @@ TEST(Deletion, ADeletedPatientIsGoneAndItsNumberCanBeRegisteredAgain) {
   EXPECT_EQ(c.oku(HASTA), dosya({bos_kayit(), yeni}));
 }
 
-TEST(DeletionTerminal, TheConfirmationIsOneKeyWithoutEnterAndWithoutEcho) {
+TEST(DeletionPty, OneSilentKey) {
   Calisma c;
   c.yaz(HASTA, dosya({A, C}));
   PtyOturumu p(c.dizin());

@@ -48,9 +48,9 @@ void PrintTo(const CikisDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class CikisTest : public ::testing::TestWithParam<CikisDurumu> {};
+class Discharge : public ::testing::TestWithParam<CikisDurumu> {};
 
-TEST_P(CikisTest, RecordsTheDischargeAndCreatesTheArchive) {
+TEST_P(Discharge, Records) {
   const CikisDurumu& d = GetParam();
   Calisma c;
   hasta diger = hasta_kaydi("98765432109", "Zeynep Demir", "Yok", 10);
@@ -82,7 +82,7 @@ TEST_P(CikisTest, RecordsTheDischargeAndCreatesTheArchive) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Answers, CikisTest,
+    Case, Discharge,
     ::testing::Values(
         CikisDurumu{.ad = "Plain", .bakiye = 20, .ucret_girdisi = "150\n", .ucret = 150},
         // With social security no fee is asked; the archive holds 0 and the
@@ -114,12 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
                     .ucret = 0},
         // Zero and text show the prompt again; an empty line is no answer and
         // shows nothing; a negative fee is taken as typed.
-        CikisDurumu{.ad = "ZeroTextEmptyLineThenNegative",
+        CikisDurumu{.ad = "ZeroTextEmptyNegative",
                     .bakiye = 100,
                     .ucret_girdisi = "0\nabc\n\n-25.5\n",
                     .ucret_istemi = 3,
                     .ucret = -25.5},
-        CikisDurumu{.ad = "DecimalCommaReadsTheWholePart", .ucret_girdisi = "12,50\n", .ucret = 12},
+        CikisDurumu{.ad = "DecimalCommaWholePart", .ucret_girdisi = "12,50\n", .ucret = 12},
         CikisDurumu{.ad = "OtherZerosAndTextBehind",
                     .ucret_girdisi = "0.00\n-0\n  +0e5\n.\n  7.5 TL\n",
                     .ucret_istemi = 5,
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .ucret_istemi = 5,
                     .ucret = 6.5},
         // A fee that would make the balance infinite is refused like zero.
-        CikisDurumu{.ad = "FeeThatOverflowsTheBalanceRefused",
+        CikisDurumu{.ad = "OverflowingFeeRefused",
                     .bakiye = 1.5e308,
                     .ucret_girdisi = "1e308\n-1e308\n",
                     .ucret_istemi = 2,
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .ssorumlu = "Dr. Ayse Kaya",
                     .steshis = "Akut Bronsit",
                     .silaclar = "Ventolin  Surup"},
-        CikisDurumu{.ad = "DatesAndTimesAtTheirBoundaries",
+        CikisDurumu{.ad = "DateTimeBoundaries",
                     .ctarih = {"3/1/2024", "03/1/2024", "32/01/2024", "01/13/2024", "31/02/2024"},
                     .csaat = {"9:30", "24:00", "12:60", "12.30", "ab:cd"},
                     .sctarih = "31/02/2024",
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .silaclar = "I" + std::string(18, 'i')}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(CikisTest, NeverAdmittedIsRefusedAndBothFilesStayAsTheyWere) {
+TEST(Discharge, NeverAdmitted) {
   hasta k = hasta_kaydi(TC, "Ahmet Yilmaz", "Yok", 5);
   for (bool arsiv_var : {false, true}) {
     SCOPED_TRACE(arsiv_var ? "with an archive" : "without an archive");
@@ -195,7 +195,7 @@ TEST(CikisTest, NeverAdmittedIsRefusedAndBothFilesStayAsTheyWere) {
   }
 }
 
-TEST(CikisTest, PatientNotFoundLeavesTheArchiveAlone) {
+TEST(Discharge, NotFound) {
   Calisma c;
   std::string hastalar = dosya({yatan("Yok", 0)});
   c.yaz(HASTA_DOSYASI, hastalar);
@@ -207,7 +207,7 @@ TEST(CikisTest, PatientNotFoundLeavesTheArchiveAlone) {
 // Discharged twice without a new admission: the discharge fields are
 // replaced, the fee is charged again, and a second record with the same
 // admission is appended behind what the archive already held.
-TEST(CikisTest, SecondDischargeChargesAgainAndArchivesAgain) {
+TEST(Discharge, SecondDischarge) {
   Calisma c;
   hasta k = yatan("Yok", 10);
   hasta baska = hasta_kaydi("98765432109", "Zeynep Demir", "SSK", 0);
@@ -245,7 +245,7 @@ TEST(CikisTest, SecondDischargeChargesAgainAndArchivesAgain) {
 
 // The archive record byte for byte, field by field at its offsets, from a
 // patient whose stored texts carry leftovers behind their NULs.
-TEST(CikisTest, ArchiveRecordLayout) {
+TEST(Discharge, ArchiveLayout) {
   Calisma c;
   hasta k = yatan("Yok", 0);
   std::memset(k.sorumlu, 'Q', sizeof k.sorumlu);  // leftovers of an earlier visit
@@ -287,7 +287,7 @@ TEST(CikisTest, ArchiveRecordLayout) {
 // When the archive cannot be opened the clerk must learn that the
 // examination was not archived: the message stands with the return prompt
 // and no list clears it away. The discharge stays in the patient record.
-TEST(CikisTest, ArchiveThatCannotBeOpenedIsReported) {
+TEST(Discharge, ArchiveUnopenable) {
   Calisma c;
   hasta k = yatan("Yok", 0);
   c.yaz(HASTA_DOSYASI, bayt(k));
@@ -304,7 +304,7 @@ TEST(CikisTest, ArchiveThatCannotBeOpenedIsReported) {
 
 // A full disk at the archive: the append fails, is reported, and leaves the
 // archive as it was.
-TEST(CikisTest, ArchiveWriteThatFailsIsReported) {
+TEST(Discharge, ArchiveWriteFails) {
   Calisma c;
   hasta k = yatan("SSK", 7);
   c.yaz(HASTA_DOSYASI, bayt(k));
@@ -325,7 +325,7 @@ TEST(CikisTest, ArchiveWriteThatFailsIsReported) {
 }
 
 // When the patient record cannot be rewritten, nothing is archived either.
-TEST(CikisTest, PatientWriteThatFailsArchivesNothing) {
+TEST(Discharge, PatientWriteFails) {
   Calisma c;
   hasta baska = hasta_kaydi("98765432109", "Zeynep Demir");
   hasta k = yatan("Yok", 0);

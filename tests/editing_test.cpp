@@ -61,7 +61,7 @@ hasta duzenlenen() {
   return k;
 }
 
-TEST(Editing, EnterAtEveryPromptRewritesTheRecordAndSocialSecurityBecomesYok) {
+TEST(Editing, AllEmpty) {
   Calisma c;
   hasta k = duzenlenen();
   std::string eski = dosya({DIGER, bos_kayit(), k, hasta_kaydi("44444444444", "Son Hasta")});
@@ -79,7 +79,7 @@ TEST(Editing, EnterAtEveryPromptRewritesTheRecordAndSocialSecurityBecomesYok) {
   EXPECT_EQ(kayit_oku(veri, 2).ucret, 3.25);
 }
 
-TEST(Editing, SocialSecurityYokOverALongerValueKeepsTheBytesBehindItsNul) {
+TEST(Editing, YokKeepsTail) {
   Calisma c;
   hasta k = hasta_kaydi("33333333333", "Ali Veli");
   koy(k.guvence, "Bagkur");
@@ -92,9 +92,9 @@ TEST(Editing, SocialSecurityYokOverALongerValueKeepsTheBytesBehindItsNul) {
   EXPECT_EQ(c.oku(HASTA), dosya({yeni}));
 }
 
-class DuzenlemeKurali : public ::testing::TestWithParam<AlanDurumu> {};
+class EditRule : public ::testing::TestWithParam<AlanDurumu> {};
 
-TEST_P(DuzenlemeKurali, RefusalShowsTheOldValueAndPromptAgain) {
+TEST_P(EditRule, Asks) {
   const AlanDurumu& d = GetParam();
   hasta k = taburcu(hasta_kaydi("33333333333", "Ali Veli"), 6.5);
   hasta yeni = k;
@@ -119,7 +119,7 @@ TEST_P(DuzenlemeKurali, RefusalShowsTheOldValueAndPromptAgain) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Fields, DuzenlemeKurali,
+    Case, EditRule,
     ::testing::Values(
         AlanDurumu{"IdentityNumber",
                    0,
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         AlanDurumu{"ControlByteRefused", 1, {"ali\x1b veli"}, "ali veli", "Ali Veli"}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(Editing, OwnCurrentNumberIsKeptAndEditingGoesOn) {
+TEST(Editing, OwnNumber) {
   // Slots not in use that hold the number do not count either.
   hasta k = hasta_kaydi("33333333333", "Ali Veli");
   hasta silinmis = hasta_kaydi("33333333333", "Eski Kayit");
@@ -160,7 +160,7 @@ TEST(Editing, OwnCurrentNumberIsKeptAndEditingGoesOn) {
   EXPECT_EQ(c.oku(HASTA), dosya({silinmis, yeni, iki}));
 }
 
-TEST(Editing, AnotherPatientsNumberIsRefusedAndNothingIsWritten) {
+TEST(Editing, OthersNumber) {
   Calisma c;
   hasta k = hasta_kaydi("33333333333", "Ali Veli");
   std::string eski = dosya({DIGER, bos_kayit(), k});
@@ -170,7 +170,7 @@ TEST(Editing, AnotherPatientsNumberIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(c.oku(HASTA), eski);
 }
 
-TEST(Editing, OwnNumberAlsoHeldByAnotherPatientIsRefused) {
+TEST(Editing, OwnNumberSharedRefused) {
   // Two patients in use with one number (written by other means): the first
   // is found, and its number belongs to the other one as well.
   Calisma c;
@@ -182,7 +182,7 @@ TEST(Editing, OwnNumberAlsoHeldByAnotherPatientIsRefused) {
   EXPECT_EQ(c.oku(HASTA), eski);
 }
 
-TEST(Editing, OnlyTheEarlierNamesakeIsChanged) {
+TEST(Editing, EarlierNamesake) {
   Calisma c;
   hasta ilk = hasta_kaydi("11111111111", "Ayse Kaya");
   hasta ikinci = hasta_kaydi("22222222222", "Ayse Kaya");
@@ -195,7 +195,7 @@ TEST(Editing, OnlyTheEarlierNamesakeIsChanged) {
   EXPECT_EQ(c.oku(HASTA), dosya({yeni, ikinci}));
 }
 
-TEST(Editing, EveryFieldChangedAtOnceKeepsVisitFieldsAndBalance) {
+TEST(Editing, AllChanged) {
   Calisma c;
   hasta k = taburcu(hasta_kaydi("33333333333", "Ali Veli"), -42.75);
   c.yaz(HASTA, dosya({k}));
@@ -215,7 +215,7 @@ TEST(Editing, EveryFieldChangedAtOnceKeepsVisitFieldsAndBalance) {
   EXPECT_EQ(veri.substr(216), bayt(k).substr(216));
 }
 
-TEST(Editing, NobodyFoundOrNoFile) {
+TEST(Editing, NobodyOrNoFile) {
   Calisma c;
   std::string eski = dosya({DIGER});
   c.yaz(HASTA, eski);

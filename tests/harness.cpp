@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -24,9 +25,8 @@ Calisma::Calisma() {
 }
 
 Calisma::~Calisma() {
-  std::string komut = "rm -rf '" + dizin_ + "'";
-  if (std::system(komut.c_str()) != 0) {
-  }
+  std::error_code hata;
+  std::filesystem::remove_all(dizin_, hata);
 }
 
 void Calisma::yaz(const std::string& ad, const std::string& bayt) const {

@@ -68,12 +68,12 @@ void PrintTo(const SatirDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class SatirTest : public ::testing::TestWithParam<SatirDurumu> {};
-TEST_P(SatirTest, ReadsWholeLinesAndRefusesWhatDoesNotFit) {
+class Line : public ::testing::TestWithParam<SatirDurumu> {};
+TEST_P(Line, Reads) {
   EXPECT_EQ(dene(GetParam().girdi, satirlar(GetParam().boyut)), GetParam().beklenen);
 }
 INSTANTIATE_TEST_SUITE_P(
-    Table, SatirTest,
+    Case, Line,
     ::testing::Values(
         SatirDurumu{"Plain", "abc\nde f\n", 20, "[3:abc][4:de f]|exit 0"},
         SatirDurumu{"Empty", "\n\n", 20, "[0:][0:]|exit 0"},
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         SatirDurumu{"NothingAtAll", "", 20, "|exit 0"}),
     [](const auto& i) { return std::string(i.param.ad); });
 
-TEST(Keyboard, DiscardDropsOnlyTheRestOfTheCurrentLine) {
+TEST(Keyboard, DiscardRestOfLine) {
   auto senaryo = [] {
     char t[50];
     std::printf("<%d>", tamsayi_oku());
@@ -109,7 +109,7 @@ TEST(Keyboard, DiscardDropsOnlyTheRestOfTheCurrentLine) {
   EXPECT_EQ(dene("1 rest of line\nnext\nthird\n", senaryo), "<1>[next][third]|exit 3");
 }
 
-TEST(Keyboard, ASingleKeyIsTheFirstByteAfterTheCurrentLine) {
+TEST(Keyboard, KeyAfterLine) {
   auto senaryo = [] {
     std::printf("<%d>", tamsayi_oku());
     std::printf("{%d}", tus_oku());
@@ -124,7 +124,7 @@ TEST(Keyboard, ASingleKeyIsTheFirstByteAfterTheCurrentLine) {
   EXPECT_EQ(dene("4 13\nx\n\x7f\b7\n", senaryo), "<4>{120}<13>{13}{8}{8}<7>|exit 3");
 }
 
-TEST(Keyboard, EndOfInputAtAKeyEndsTheProgram) {
+TEST(Keyboard, EndAtKey) {
   EXPECT_EQ(dene("", [] { std::printf("{%d}", tus_oku()); }), "|exit 0");
   EXPECT_EQ(dene("5\n",
                  [] {
@@ -142,15 +142,15 @@ void PrintTo(const SayiDurumu& d, std::ostream* os) {
   *os << d.girdi;
 }
 
-class TamsayiTest : public ::testing::TestWithParam<SayiDurumu> {};
-TEST_P(TamsayiTest, ReadsTheMenuNumber) {
+class MenuNumber : public ::testing::TestWithParam<SayiDurumu> {};
+TEST_P(MenuNumber, Reads) {
   auto senaryo = [] {
     for (;;) std::printf("<%d>", tamsayi_oku());
   };
   EXPECT_EQ(dene(GetParam().girdi, senaryo), GetParam().beklenen);
 }
 INSTANTIATE_TEST_SUITE_P(
-    Table, TamsayiTest,
+    Case, MenuNumber,
     ::testing::Values(SayiDurumu{"14\n", "<14>|exit 0"}, SayiDurumu{"  \n\n  7\n", "<7>|exit 0"},
                       SayiDurumu{"+3 -2\n", "<3><-2>|exit 0"},
                       SayiDurumu{"abc 5\n6\n", "<0><6>|exit 0"},
@@ -161,8 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SayiDurumu{"4294967297\n", "<2147483647>|exit 0"},
                       SayiDurumu{"00000000000000000000001\n", "<1>|exit 0"}));
 
-class OndalikTest : public ::testing::TestWithParam<SayiDurumu> {};
-TEST_P(OndalikTest, ReadsADecimalAmountAndDropsTheRestOfItsLine) {
+class Amount : public ::testing::TestWithParam<SayiDurumu> {};
+TEST_P(Amount, Reads) {
   auto senaryo = [] {
     for (;;) {
       klavye_at();
@@ -177,7 +177,7 @@ TEST_P(OndalikTest, ReadsADecimalAmountAndDropsTheRestOfItsLine) {
   EXPECT_EQ(dene(GetParam().girdi, senaryo), GetParam().beklenen);
 }
 INSTANTIATE_TEST_SUITE_P(
-    Table, OndalikTest,
+    Case, Amount,
     ::testing::Values(
         SayiDurumu{"12.5\n", "<12.5>|exit 0"}, SayiDurumu{"12,50\n", "<12>|exit 0"},
         SayiDurumu{"-150\n", "<-150>|exit 0"}, SayiDurumu{"+7\n", "<7>|exit 0"},

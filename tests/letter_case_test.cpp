@@ -16,8 +16,8 @@ void PrintTo(const Durum& d, std::ostream* os) {
   *os << '"' << d.once << '"';
 }
 
-class IlkharfTest : public ::testing::TestWithParam<Durum> {};
-TEST_P(IlkharfTest, CapitalisesEveryWord) {
+class Ilkharf : public ::testing::TestWithParam<Durum> {};
+TEST_P(Ilkharf, Words) {
   std::string s = GetParam().once;
   ilkharf(s.data());
   EXPECT_EQ(s, GetParam().sonra);
@@ -25,7 +25,7 @@ TEST_P(IlkharfTest, CapitalisesEveryWord) {
   EXPECT_EQ(s, GetParam().sonra) << "a second application changes nothing";
 }
 INSTANTIATE_TEST_SUITE_P(
-    Table, IlkharfTest,
+    Case, Ilkharf,
     ::testing::Values(Durum{"", ""}, Durum{"x", "X"}, Durum{"aHMET yILMAZ", "Ahmet Yilmaz"},
                       Durum{"ali  veli", "Ali  Veli"}, Durum{" ali", " Ali"}, Durum{"ali ", "Ali "},
                       Durum{"ali-veli", "Ali-veli"}, Durum{"34abc", "34abc"},
@@ -41,13 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
                             "en"},
                       Durum{"\xe7irkin", "\xe7irkin"}));
 
-class KucultTest : public ::testing::TestWithParam<Durum> {};
-TEST_P(KucultTest, LowersAsciiLettersOnly) {
+class Kucult : public ::testing::TestWithParam<Durum> {};
+TEST_P(Kucult, AsciiOnly) {
   std::string s = GetParam().once;
   kucult(s.data());
   EXPECT_EQ(s, GetParam().sonra);
 }
-INSTANTIATE_TEST_SUITE_P(Table, KucultTest,
+INSTANTIATE_TEST_SUITE_P(Case, Kucult,
                          ::testing::Values(Durum{"ALI VELI", "ali veli"}, Durum{"", ""},
                                            Durum{"12 AB-C", "12 ab-c"},
                                            Durum{"\xc7\xdd\xde", "\xc7\xdd\xde"},

@@ -30,12 +30,12 @@ void PrintTo(const GirisDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class GirisTest : public ::testing::TestWithParam<GirisDurumu> {};
+class Login : public ::testing::TestWithParam<GirisDurumu> {};
 
 // An accepted attempt is followed by the menu under the typed name; a refused
 // one by the login screen with the error lines, where the built-in account
 // then logs in.
-TEST_P(GirisTest, AcceptsOrRefusesTheAttempt) {
+TEST_P(Login, Attempt) {
   const GirisDurumu& d = GetParam();
   Calisma c;
   if (!d.personel_dosyasi.empty()) c.yaz(PERSONEL_DOSYASI, d.personel_dosyasi);
@@ -62,7 +62,7 @@ const std::string NOBET_HESABI = bayt(hesap("nobet", "ozel"));
 const std::string BASKASI = bayt(hesap("Mehmet", "parola1"));
 
 INSTANTIATE_TEST_SUITE_P(
-    Attempts, GirisTest,
+    Case, Login,
     ::testing::Values(
         // First start without any data file.
         GirisDurumu{"BuiltInWithoutFiles", "", "nobet", "nobet\n", 6, true},
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "nobet\n", 6, false}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(GirisTest, NoLimitOnAttempts) {
+TEST(Login, NoLimit) {
   Calisma c;
   std::string girdi = giris_girdisi("nobet", "yanlis");
   std::string beklenen = giris_ekrani(7);
@@ -129,7 +129,7 @@ TEST(GirisTest, NoLimitOnAttempts) {
   EXPECT_EQ(s.cikti, beklenen);
 }
 
-TEST(GirisTest, SessionNameShownInEveryLaterHeader) {
+TEST(Login, SessionName) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, bayt(hesap("Zeynep Kaya", "sifre")));
   Sonuc s = c.calistir(giris_girdisi("Zeynep Kaya", "sifre") + "13\nx4\nx14\n");
@@ -144,7 +144,7 @@ TEST(GirisTest, SessionNameShownInEveryLaterHeader) {
 
 // ---- On a pseudo-terminal ----
 
-TEST(GirisPtyTest, PasswordIsNotEchoedAndAsterisksAppear) {
+TEST(LoginPty, Asterisks) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, bayt(hesap("ayse", "gizli")));
   PtyOturumu p(c.dizin());

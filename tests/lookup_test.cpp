@@ -47,9 +47,9 @@ void PrintTo(const AramaDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class HastaBul : public ::testing::TestWithParam<AramaDurumu> {};
+class Lookup : public ::testing::TestWithParam<AramaDurumu> {};
 
-TEST_P(HastaBul, FindsTheFirstExactMatchOrNobody) {
+TEST_P(Lookup, Finds) {
   const AramaDurumu& d = GetParam();
   std::vector<hasta> kullanilan = {A, B, C, nulsuz()};
   Calisma c;
@@ -65,11 +65,11 @@ TEST_P(HastaBul, FindsTheFirstExactMatchOrNobody) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, HastaBul,
+    Case, Lookup,
     ::testing::Values(AramaDurumu{"Number", "12345678901", 0},
                       AramaDurumu{"NumberOfTheLaterNamesake", "22222222222", 1},
                       AramaDurumu{"NumberWithLeadingZero", "01234567890", 2},
-                      AramaDurumu{"NameInStoredCaseFindsTheEarlierSlot", "Ayse Kaya", 0},
+                      AramaDurumu{"StoredCaseEarlierSlot", "Ayse Kaya", 0},
                       AramaDurumu{"NameInLowerCase", "ayse kaya", 0},
                       AramaDurumu{"NameInCapitals", "AYSE KAYA", 0},
                       AramaDurumu{"NameInMixedCase", "aYSE kAYA", 0},
@@ -95,14 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
                       AramaDurumu{"VeryLongLine", std::string(3000, '1'), -1}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(HastaBulFile, EmptyFileFindsNobody) {
+TEST(LookupFile, EmptyFile) {
   Calisma c;
   c.yaz(HASTA, "");
   oturum(c, "3\n12345678901\nx", istem() + "Bulunamadi!" + DONUS);
   EXPECT_EQ(c.boy(HASTA), 0);
 }
 
-TEST(HastaBulFile, MissingOrUnopenableFileAfterTheLineIsRead) {
+TEST(LookupFile, NoFile) {
   {
     Calisma c;
     oturum(c, "3\n12345678901\nx", istem() + "Dosya Acilamadi!" + DONUS);
@@ -115,7 +115,7 @@ TEST(HastaBulFile, MissingOrUnopenableFileAfterTheLineIsRead) {
   }
 }
 
-TEST(HastaBulFile, ReadOnlyFileCannotBeOpenedForUpdate) {
+TEST(LookupFile, ReadOnlyFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root opens read-only files for writing";
   Calisma c;
   c.yaz(HASTA, dosya({A}));
@@ -123,7 +123,7 @@ TEST(HastaBulFile, ReadOnlyFileCannotBeOpenedForUpdate) {
   oturum(c, "3\n12345678901\nx", istem() + "Dosya Acilamadi!" + DONUS);
 }
 
-TEST(HastaBulFile, TheRestOfTheMenuLineIsNotTakenAsTheAnswer) {
+TEST(LookupFile, MenuLineRest) {
   Calisma c;
   c.yaz(HASTA, dosya({A}));
   oturum(c, "3 12345678901\nayse kaya\nhx",

@@ -21,9 +21,9 @@ void PrintTo(const MenuDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class MenuTest : public ::testing::TestWithParam<MenuDurumu> {};
+class Menu : public ::testing::TestWithParam<MenuDurumu> {};
 
-TEST_P(MenuTest, ShowsExactlyTheExpectedScreens) {
+TEST_P(Menu, Screens) {
   Calisma c;
   Sonuc s = c.calistir(giris_girdisi() + GetParam().govde);
   EXPECT_FALSE(s.zaman_asimi);
@@ -32,7 +32,7 @@ TEST_P(MenuTest, ShowsExactlyTheExpectedScreens) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Choices, MenuTest,
+    Case, Menu,
     ::testing::Values(
         MenuDurumu{"Fourteen", "14\n", menu_ekrani()},
         MenuDurumu{"FourteenAfterBlanksAndLines", "   \n\n  14\n", menu_ekrani()},
@@ -61,17 +61,23 @@ INSTANTIATE_TEST_SUITE_P(
         MenuDurumu{"EndOfInputAtReturnPrompt", "4\n", menu_ekrani() + liste_yok()}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(MenuTest, EveryLineIsFortySixCharacters) {
-  std::string m = menu_ekrani();
-  std::size_t bas = m.find("=====\n", m.find("ANA MENU")) + 6;
+// Every line of the menu as the program draws it is 46 characters wide.
+TEST(Menu, LineWidth) {
+  Calisma c;
+  std::string m = c.calistir(oturum_girdisi("")).cikti;
+  std::size_t bas = m.find("===== ANA MENU =====\n");
+  ASSERT_NE(bas, std::string::npos);
+  bas = m.find('\n', bas) + 1;
   for (int satir = 0; satir < 7; ++satir) {
     std::size_t son = m.find('\n', bas);
+    ASSERT_NE(son, std::string::npos);
     EXPECT_EQ(son - bas, 46u) << "line " << satir;
     bas = son + 1;
   }
+  EXPECT_EQ(m.substr(bas, 12), "\nSeciminiz: ");
 }
 
-TEST(MenuTest, EndOfInputAtLoginEndsWithStatusZero) {
+TEST(Menu, EndAtLogin) {
   Calisma c;
   Sonuc s = c.calistir("nob");
   EXPECT_EQ(s.durum, 0);

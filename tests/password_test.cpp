@@ -61,9 +61,9 @@ void PrintTo(const SifreDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class SifreTest : public ::testing::TestWithParam<SifreDurumu> {};
+class Password : public ::testing::TestWithParam<SifreDurumu> {};
 
-TEST_P(SifreTest, ScreenAndStaffFile) {
+TEST_P(Password, Screen) {
   const SifreDurumu& d = GetParam();
   Calisma c;
   if (!d.once.empty()) c.yaz(PERSONEL_DOSYASI, d.once);
@@ -81,7 +81,7 @@ std::string yanlis() {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Changes, SifreTest,
+    Case, Password,
     ::testing::Values(
         // The built-in account has no staff record.
         SifreDurumu{"BuiltInWithoutStaffFile", "", "nobet", "nobet", "nobet\nx",
@@ -133,13 +133,13 @@ INSTANTIATE_TEST_SUITE_P(
                     bayt(degismis(ALI, "yeni")) + bayt(AYSE).substr(0, 30)},
         // A staff account named like the built-in one: logged in with the
         // built-in password, its stored password is the old one.
-        SifreDurumu{"StaffNobetChangesStoredPassword", bayt(hesap("nobet", "ozel")), "nobet",
-                    "nobet", "ozel\nyeni\n", ESKI + YENI, bayt(hesap("nobet", "yeni"))},
-        SifreDurumu{"StaffNobetBuiltInPasswordIsNotOld", bayt(hesap("nobet", "ozel")), "nobet",
-                    "nobet", "nobet\nx", ESKI + yanlis(), bayt(hesap("nobet", "ozel"))}),
+        SifreDurumu{"NobetChangesStored", bayt(hesap("nobet", "ozel")), "nobet", "nobet",
+                    "ozel\nyeni\n", ESKI + YENI, bayt(hesap("nobet", "yeni"))},
+        SifreDurumu{"NobetBuiltInNotOld", bayt(hesap("nobet", "ozel")), "nobet", "nobet",
+                    "nobet\nx", ESKI + yanlis(), bayt(hesap("nobet", "ozel"))}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(SifreTest, UnopenableStaffFile) {
+TEST(Password, Unopenable) {
   Calisma c;
   ASSERT_EQ(mkdir(c.yol(PERSONEL_DOSYASI).c_str(), 0755), 0);
   oturum(c, "10\nnobet\nx", baslik("nobet") + ESKI + "Dosya Acilamadi!" + DONUS);
@@ -147,7 +147,7 @@ TEST(SifreTest, UnopenableStaffFile) {
 
 // After a change the next login accepts only the new password; the built-in
 // password keeps working for a staff account named "nobet".
-TEST(SifreTest, NextLoginTakesOnlyTheNewPassword) {
+TEST(Password, NextLogin) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, UCLU);
   Sonuc s = c.calistir(giris_girdisi("ayse", "gizli") + "10\ngizli\nyeni\n14\n");
@@ -170,7 +170,7 @@ TEST(SifreTest, NextLoginTakesOnlyTheNewPassword) {
 
 // A rewrite that fails (writes beyond the file size limit fail as on a full
 // disk) is reported and changes nothing.
-TEST(SifreTest, FailedRewriteReported) {
+TEST(Password, RewriteFails) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, UCLU);
   Sonuc s = c.calistir(giris_girdisi("veli", "gizli") + "10\ngizli\nyeni\nx14\n", 30,

@@ -42,7 +42,7 @@ std::vector<int64_t> tara(const std::string& yol, std::vector<hasta>* kayitlar =
   return siralar;
 }
 
-TEST(RecordScan, HandsOutEveryCompleteRecordOnceInFileOrder) {
+TEST(RecordScan, InFileOrder) {
   Calisma c;
   struct Durum {
     int adet;
@@ -65,7 +65,7 @@ TEST(RecordScan, HandsOutEveryCompleteRecordOnceInFileOrder) {
   }
 }
 
-TEST(RecordRewrite, ReplacesExactlyOneSlot) {
+TEST(RecordRewrite, OneSlot) {
   Calisma c;
   std::string veri = bayt(hasta_kaydi(1)) + bayt(hasta_kaydi(2)) + bayt(hasta_kaydi(3)) + "xyz";
   c.yaz("p.dat", veri);
@@ -80,7 +80,7 @@ TEST(RecordRewrite, ReplacesExactlyOneSlot) {
   EXPECT_EQ(c.oku("p.dat"), beklenen);
 }
 
-TEST(RecordRewrite, BalancesHoldingLineEndBytesSurviveAndNeighboursStayReadable) {
+TEST(RecordRewrite, OddBalances) {
   Calisma c;
   // 3.25 holds the byte 10, 6.5 the byte 26, 3.63 the byte 13.
   const double ucretler[] = {3.25, 6.5, 3.63, 1.0000000000000022, -3.25};
@@ -110,7 +110,7 @@ TEST(RecordRewrite, BalancesHoldingLineEndBytesSurviveAndNeighboursStayReadable)
   }
 }
 
-TEST(RecordAppend, PadsAnIncompleteTailToTheNextSlotWithoutTouchingIt) {
+TEST(RecordAppend, PadsTail) {
   Calisma c;
   for (int kuyruk : {0, 1, 200, 375}) {
     std::string veri = bayt(hasta_kaydi(1)) + std::string(static_cast<std::size_t>(kuyruk), 'q');
@@ -129,7 +129,7 @@ TEST(RecordAppend, PadsAnIncompleteTailToTheNextSlotWithoutTouchingIt) {
   }
 }
 
-TEST(RecordAppend, CreatesAMissingFile) {
+TEST(RecordAppend, CreatesFile) {
   Calisma c;
   {
     Dosya d = dosya_ac(c.yol("s.dat").c_str(), AcmaKipi::ekle);
@@ -145,7 +145,7 @@ TEST(RecordAppend, CreatesAMissingFile) {
 
 // A write that fails half-way (the file size limit stands in for a full disk)
 // leaves the file exactly as it was, padding included.
-TEST(RecordAppend, AFailedWriteCutsTheFileBack) {
+TEST(RecordAppend, FailureCutsBack) {
   Calisma c;
   signal(SIGXFSZ, SIG_IGN);
   struct rlimit eski;
@@ -166,7 +166,7 @@ TEST(RecordAppend, AFailedWriteCutsTheFileBack) {
   }
 }
 
-TEST(RecordOpen, OnlyRegularFilesOpenAndUpdateNeverCreates) {
+TEST(RecordOpen, RegularOnly) {
   Calisma c;
   EXPECT_FALSE(dosya_ac(c.yol("yok.dat").c_str(), AcmaKipi::guncelle));
   EXPECT_FALSE(c.var("yok.dat"));
@@ -187,7 +187,7 @@ TEST(RecordOpen, OnlyRegularFilesOpenAndUpdateNeverCreates) {
   EXPECT_EQ(c.oku("var.dat"), "");
 }
 
-TEST(TextField, NothingReadsPastAFieldWithoutNul) {
+TEST(TextField, NoReadPastWidth) {
   hasta k;
   std::memset(&k, 'A', sizeof k);
   EXPECT_EQ(alan_boyu(k.tckimlik), 20u);
@@ -207,7 +207,7 @@ TEST(TextField, NothingReadsPastAFieldWithoutNul) {
   EXPECT_EQ(std::string(a.bolum, 20), std::string("Kbb", 3) + std::string(17, '\0'));
 }
 
-TEST(TextField, CopyKeepsTheBytesBehindTheNulAndNeverCuts) {
+TEST(TextField, CopyNeverCuts) {
   char alan[10];
   std::memcpy(alan, "Bagkur\0\0\0", 10);
   ASSERT_TRUE(alan_koy(alan, "Yok"));

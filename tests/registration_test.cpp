@@ -52,9 +52,9 @@ std::string kayit_girdisi(const std::vector<std::string>& cevaplar) {
   return "1\n" + satirlar(cevaplar) + "x";
 }
 
-class AlanKurali : public ::testing::TestWithParam<AlanDurumu> {};
+class Field : public ::testing::TestWithParam<AlanDurumu> {};
 
-TEST_P(AlanKurali, RefusedAnswersAreAskedAgainAndTheAcceptedOneIsStored) {
+TEST_P(Field, Asks) {
   const AlanDurumu& d = GetParam();
   std::vector<std::string> cevaplar;
   std::string ekranda = ekran("HASTA EKLEME");
@@ -78,7 +78,7 @@ TEST_P(AlanKurali, RefusedAnswersAreAskedAgainAndTheAcceptedOneIsStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Fields, AlanKurali,
+    Case, Field,
     ::testing::Values(
         AlanDurumu{"IdentityTenTwelveLetterBlank",
                    0,
@@ -149,7 +149,7 @@ std::string ekle_ekrani(const std::string& ileti = "") {
   return s + ileti + DONUS;
 }
 
-TEST(Registration, StoredRecordHasZeroBytesBehindEveryNulAndEmptyVisitFields) {
+TEST(Registration, ZeroBytes) {
   Calisma c;
   oturum(c, kayit_girdisi(YAZILAN), ekle_ekrani());
   std::string veri = c.oku(HASTA);
@@ -168,7 +168,7 @@ TEST(Registration, StoredRecordHasZeroBytesBehindEveryNulAndEmptyVisitFields) {
   EXPECT_EQ(veri.substr(24 + 8, 12), std::string(12, '\0'));  // behind "Ali Veli"
 }
 
-TEST(Registration, AppendsBehindExistingRecordsAndLeavesThemAlone) {
+TEST(Registration, Appends) {
   Calisma c;
   std::string eski = dosya({hasta_kaydi("11111111111", "Ayse Kaya"), bos_kayit(),
                             hasta_kaydi("22222222222", "Can Demir")});
@@ -177,7 +177,7 @@ TEST(Registration, AppendsBehindExistingRecordsAndLeavesThemAlone) {
   EXPECT_EQ(c.oku(HASTA), eski + bayt(beklenen_kayit()));
 }
 
-TEST(Registration, DuplicateNumberIsRefusedBeforeTheNameAndNothingIsWritten) {
+TEST(Registration, DuplicateNumber) {
   Calisma c;
   std::string eski = dosya({bos_kayit(), hasta_kaydi("11111111111", "Ayse Kaya"),
                             hasta_kaydi("12345678901", "Can Demir")});
@@ -189,7 +189,7 @@ TEST(Registration, DuplicateNumberIsRefusedBeforeTheNameAndNothingIsWritten) {
   EXPECT_EQ(c.oku(HASTA), eski);
 }
 
-TEST(Registration, NumbersOfSlotsNotInUseAreFree) {
+TEST(Registration, FreeSlotNumbers) {
   Calisma c;
   hasta silinmis = hasta_kaydi("12345678901", "Eski Hasta");
   silinmis.dolu = 0;
@@ -201,7 +201,7 @@ TEST(Registration, NumbersOfSlotsNotInUseAreFree) {
   EXPECT_EQ(c.oku(HASTA), eski + bayt(beklenen_kayit()));
 }
 
-TEST(Registration, TwoRegistrationsInOneSessionAndTheRestOfTheMenuLineIsDropped) {
+TEST(Registration, TwoInOneSession) {
   Calisma c;
   std::vector<std::string> ikinci = YAZILAN;
   ikinci[0] = "10987654321";
@@ -214,7 +214,7 @@ TEST(Registration, TwoRegistrationsInOneSessionAndTheRestOfTheMenuLineIsDropped)
   EXPECT_EQ(c.oku(HASTA), bayt(beklenen_kayit()) + bayt(ikinci_kayit));
 }
 
-TEST(Registration, AnIncompleteTailGetsItsOwnSlotAndTheNewRecordTheNext) {
+TEST(Registration, IncompleteTail) {
   Calisma c;
   std::string eski = bayt(hasta_kaydi("11111111111", "Ayse Kaya")) + std::string(100, '\xab');
   c.yaz(HASTA, eski);
@@ -222,13 +222,13 @@ TEST(Registration, AnIncompleteTailGetsItsOwnSlotAndTheNewRecordTheNext) {
   EXPECT_EQ(c.oku(HASTA), eski + std::string(276, '\0') + bayt(beklenen_kayit()));
 }
 
-TEST(Registration, UnopenableFileDropsTheAnswers) {
+TEST(Registration, Unopenable) {
   Calisma c;
   ASSERT_EQ(mkdir(c.yol(HASTA).c_str(), 0755), 0);
   oturum(c, kayit_girdisi(YAZILAN), ekle_ekrani("Dosya Acilamadi!"));
 }
 
-TEST(Registration, FailedWriteIsReportedAndLeavesTheFileAsItWas) {
+TEST(Registration, WriteFails) {
   // The disk is full at the file's current length, or a little beyond it,
   // so that only part of the record would fit.
   for (long sinir : {376L, 500L}) {
@@ -241,7 +241,7 @@ TEST(Registration, FailedWriteIsReportedAndLeavesTheFileAsItWas) {
   }
 }
 
-TEST(Registration, EndOfInputHalfwayEndsTheProgramWithoutWriting) {
+TEST(Registration, EndHalfway) {
   Calisma c;
   Sonuc s = c.calistir(giris_girdisi() + "1\n12345678901\nali veli\n");
   EXPECT_EQ(s.durum, 0);

@@ -101,11 +101,19 @@ std::string basarili() {
   return rapor_ekrani("\nRapor Basari ile Kaydedildi!");
 }
 
-TEST(RaporTest, HeadingIsSeventyFourCharacters) {
-  EXPECT_EQ(BASLIK.size(), 74u);
+// The report file begins with the 74-character heading line.
+TEST(Report, HeadingWidth) {
+  Calisma c;
+  c.yaz(HASTA_DOSYASI, karisik_dosya());
+  oturum(c, "12\nx", basarili());
+  std::string rapor = c.oku(RAPOR_DOSYASI);
+  std::size_t son = rapor.find('\n');
+  ASSERT_NE(son, std::string::npos);
+  EXPECT_EQ(son, 74u);
+  EXPECT_EQ(rapor.substr(0, 9), "TC KIMLIK");
 }
 
-TEST(RaporTest, WritesTheReportByteForByte) {
+TEST(Report, ByteForByte) {
   Calisma c;
   c.yaz(HASTA_DOSYASI, karisik_dosya());
   oturum(c, "12\nx", basarili());
@@ -116,7 +124,7 @@ TEST(RaporTest, WritesTheReportByteForByte) {
 
 // The report's heading, cards and count line are the list screen's, for the
 // same file, apart from the list's leading line break.
-TEST(RaporTest, CardsEqualTheListScreen) {
+TEST(Report, CardsAsOnScreen) {
   Calisma c;
   hasta uzun = muayeneli_hasta();
   koy(uzun.isim, std::string(19, 'U'));
@@ -141,7 +149,7 @@ TEST(RaporTest, CardsEqualTheListScreen) {
 
 // Without a patient in use the report still holds two lines; the screen
 // says there are no patients.
-TEST(RaporTest, WithoutPatients) {
+TEST(Report, NoPatients) {
   const std::string bos_rapor = BASLIK + "\n(Toplam 0 hasta kayitli)";
   for (const std::string& hastalar :
        {std::string(), dosya({bos_kayit(), bos_kayit()}), std::string(375, '\0')}) {
@@ -153,7 +161,7 @@ TEST(RaporTest, WithoutPatients) {
   }
 }
 
-TEST(RaporTest, WrittenTwiceGivesTheSameFile) {
+TEST(Report, Twice) {
   Calisma c;
   c.yaz(HASTA_DOSYASI, karisik_dosya());
   oturum(c, "12\nx12\ny", basarili() + menu_ekrani() + basarili());
@@ -164,7 +172,7 @@ TEST(RaporTest, WrittenTwiceGivesTheSameFile) {
 }
 
 // "w" empties the file: a longer earlier report leaves nothing behind.
-TEST(RaporTest, ShorterReportLeavesNoTrailingBytes) {
+TEST(Report, ShorterReport) {
   Calisma c;
   c.yaz(RAPOR_DOSYASI, std::string(20000, 'E'));
   c.yaz(HASTA_DOSYASI, bayt(yeni_hasta()));
@@ -172,7 +180,7 @@ TEST(RaporTest, ShorterReportLeavesNoTrailingBytes) {
   EXPECT_EQ(c.oku(RAPOR_DOSYASI), BASLIK + YENI_KART + "\n(Toplam 1 hasta kayitli)");
 }
 
-TEST(RaporTest, MissingPatientFileLeavesEarlierReport) {
+TEST(Report, NoPatientFile) {
   Calisma c;
   c.yaz(RAPOR_DOSYASI, "ESKI RAPOR\n");
   oturum(c, "12\nx", rapor_ekrani("Dosya Acilamadi!"));
@@ -185,7 +193,7 @@ TEST(RaporTest, MissingPatientFileLeavesEarlierReport) {
   EXPECT_FALSE(d.var(RAPOR_DOSYASI));
 }
 
-TEST(RaporTest, UnopenableReportPath) {
+TEST(Report, Unopenable) {
   Calisma c;
   c.yaz(HASTA_DOSYASI, bayt(yeni_hasta()));
   ASSERT_EQ(mkdir(c.yol(RAPOR_DOSYASI).c_str(), 0755), 0);
@@ -195,7 +203,7 @@ TEST(RaporTest, UnopenableReportPath) {
 
 // A report that cannot be written whole (a full disk) is not reported as
 // saved.
-TEST(RaporTest, FailedWriteIsNotReportedAsSaved) {
+TEST(Report, WriteFails) {
   for (long sinir : {0L, 100L, static_cast<long>(KARISIK_RAPOR.size()) - 1}) {
     Calisma c;
     c.yaz(HASTA_DOSYASI, karisik_dosya());

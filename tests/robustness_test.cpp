@@ -80,7 +80,7 @@ hasta hasta_kaydi(int no) {
   return k;
 }
 
-TEST(Robustness, RandomSessionsEndCleanlyAndKeepWholeRecords) {
+TEST(Robustness, RandomSessions) {
   std::mt19937 r(20261207);
   for (int oturum = 0; oturum < 60; ++oturum) {
     Calisma c;

@@ -50,9 +50,9 @@ void PrintTo(const AramaDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class HastaAra : public ::testing::TestWithParam<AramaDurumu> {};
+class Search : public ::testing::TestWithParam<AramaDurumu> {};
 
-TEST_P(HastaAra, ShowsEveryMatchInFileOrder) {
+TEST_P(Search, Finds) {
   const AramaDurumu& d = GetParam();
   std::string ekranda = ekran("HASTA ARA");
   for (std::size_t i = 0; i < d.satirlar.size(); ++i) ekranda += ISTEM;
@@ -65,7 +65,7 @@ TEST_P(HastaAra, ShowsEveryMatchInFileOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Words, HastaAra,
+    Case, Search,
     ::testing::Values(
         AramaDurumu{"PartAtStartMiddleAndEnd", {"ali"}, {1, 2, 3, 4}},
         AramaDurumu{"Capitals", {"ALI"}, {1, 2, 3, 4}}, AramaDurumu{"StartOfName", {"ays"}, {0}},
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         AramaDurumu{"WholeNumber", {"22222222222"}, {1}},
         AramaDurumu{"NumberWithLeadingDigitsOnly", {"1234567890"}, {}},
         AramaDurumu{"DigitsAreNeverLookedForInNames", {"12"}, {}},
-        AramaDurumu{"DigitsWithOtherCharactersSearchNames", {"a 12"}, {3}},
+        AramaDurumu{"DigitsAndLettersAreAName", {"a 12"}, {3}},
         AramaDurumu{"NumberWithBlankIsAName", {"12345678901 "}, {}},
         AramaDurumu{"DeletedAndInUseTwoNeverMatch", {"silinmis"}, {}},
         AramaDurumu{"InUseFlagTwo", {"ali iki"}, {}},
@@ -93,17 +93,17 @@ INSTANTIATE_TEST_SUITE_P(
         AramaDurumu{"VeryLongLineFindsNobody", {std::string(3000, 'a')}, {}}),
     [](const auto& info) { return std::string(info.param.ad); });
 
-TEST(HastaAraFile, EmptyFileFindsNobody) {
+TEST(SearchFile, EmptyFile) {
   Calisma c;
   c.yaz(HASTA, "");
   oturum(c, "7\nali\nx", ekran("HASTA ARA") + ISTEM + "Bulunamadi!" + DONUS);
 }
 
-TEST(HastaAraFile, MissingOrUnopenableFile) {
+TEST(SearchFile, NoFile) {
   acilamayan_dosya("7\nali\nx", ekran("HASTA ARA") + ISTEM + "Dosya Acilamadi!" + DONUS);
 }
 
-TEST(HastaAraFile, TheRestOfTheMenuLineIsNotTheWord) {
+TEST(SearchFile, MenuLineRest) {
   Calisma c;
   c.yaz(HASTA, dosya_verisi());
   oturum(c, "7 ali\nkaya\nx", ekran("HASTA ARA") + ISTEM + kart(HASTALAR[0]) + DONUS);

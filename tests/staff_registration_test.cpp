@@ -28,9 +28,9 @@ void PrintTo(const KayitDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
-class PersonelTest : public ::testing::TestWithParam<KayitDurumu> {};
+class Staff : public ::testing::TestWithParam<KayitDurumu> {};
 
-TEST_P(PersonelTest, ScreenAndStaffFile) {
+TEST_P(Staff, Screen) {
   const KayitDurumu& d = GetParam();
   Calisma c;
   if (!d.once.empty()) c.yaz(PERSONEL_DOSYASI, d.once);
@@ -43,7 +43,7 @@ const std::string AD = "Kullanici Adi: ";
 const std::string SIFRE = "Sifre: ";
 
 INSTANTIATE_TEST_SUITE_P(
-    Registrations, PersonelTest,
+    Case, Staff,
     ::testing::Values(
         // The first registration creates the file with one 44-byte record;
         // no confirmation, the return prompt follows the password prompt.
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.ad); });
 
 // The rest of the menu line is discarded by the first prompt.
-TEST(PersonelTest, MenuLineTextIsNotTheName) {
+TEST(Staff, MenuLineRest) {
   Calisma c;
   oturum(c, "9 ali veli\nab\ncd\nx", BASLIK + AD + SIFRE + DONUS);
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), bayt(hesap("ab", "cd")));
@@ -95,7 +95,7 @@ TEST(PersonelTest, MenuLineTextIsNotTheName) {
 
 // The name is checked before the password is asked, so a duplicate ends the
 // operation and the next line goes to the menu.
-TEST(PersonelTest, DuplicateEndsBeforeThePassword) {
+TEST(Staff, Duplicate) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, AYSE);
   oturum(c, "9\nayse\nx13\nx",
@@ -106,7 +106,7 @@ TEST(PersonelTest, DuplicateEndsBeforeThePassword) {
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), AYSE);
 }
 
-TEST(PersonelTest, NewAccountLogsIn) {
+TEST(Staff, NewAccountLogsIn) {
   Calisma c;
   Sonuc s = c.calistir(oturum_girdisi("9\nZeynep K\nk1 2\nx"));
   ASSERT_EQ(s.durum, 0);
@@ -121,7 +121,7 @@ TEST(PersonelTest, NewAccountLogsIn) {
 
 // An account named like the built-in one can be registered; it then logs in
 // with its own password as well as the built-in one.
-TEST(PersonelTest, AccountNamedNobet) {
+TEST(Staff, NamedNobet) {
   Calisma c;
   oturum(c, "9\nnobet\nozel\nx", BASLIK + AD + SIFRE + DONUS);
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), bayt(hesap("nobet", "ozel")));
@@ -131,14 +131,14 @@ TEST(PersonelTest, AccountNamedNobet) {
   EXPECT_EQ(s.cikti, giris_ekrani(6) + menu_ekrani());
 }
 
-TEST(PersonelTest, UnopenableStaffFile) {
+TEST(Staff, Unopenable) {
   Calisma c;
   ASSERT_EQ(mkdir(c.yol(PERSONEL_DOSYASI).c_str(), 0755), 0);
   oturum(c, "9\nayse\ngizli\nx", BASLIK + AD + SIFRE + "Dosya Acilamadi!" + DONUS);
 }
 
 // A write that fails (a full disk) is reported and leaves the file as it was.
-TEST(PersonelTest, FailedWriteReported) {
+TEST(Staff, WriteFails) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, AYSE);
   Sonuc s = oturum(c, "9\nali\nveli\nx", c.boy(PERSONEL_DOSYASI));
@@ -146,7 +146,7 @@ TEST(PersonelTest, FailedWriteReported) {
   EXPECT_EQ(c.oku(PERSONEL_DOSYASI), AYSE);
 }
 
-TEST(PersonelTest, FailedFirstWriteLeavesEmptyFile) {
+TEST(Staff, FirstWriteFails) {
   Calisma c;
   Sonuc s = oturum(c, "9\nali\nveli\nx", 0L);
   EXPECT_EQ(s.cikti, oturum_ekrani(BASLIK + AD + SIFRE + "Kayit Yazilamadi!" + DONUS));

@@ -22,7 +22,7 @@ bool ayni_kip(const struct termios& a, const struct termios& b) {
          a.c_cc[VMIN] == b.c_cc[VMIN] && a.c_cc[VTIME] == b.c_cc[VTIME];
 }
 
-TEST(Terminal, ClearsTheScreenAndItsScrollBackBeforeEveryScreen) {
+TEST(Terminal, ClearsScreen) {
   Calisma c;
   PtyOturumu p(c.dizin());
   ASSERT_TRUE(p.bekle(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0\r\n===== UYE GIRISI =====\r\n"));
@@ -33,7 +33,7 @@ TEST(Terminal, ClearsTheScreenAndItsScrollBackBeforeEveryScreen) {
   EXPECT_EQ(p.bitis(), 0);
 }
 
-TEST(Terminal, PasswordKeysShowAsterisksOnlyAndTheNameIsEchoed) {
+TEST(Terminal, Asterisks) {
   Calisma c;
   PtyOturumu p(c.dizin());
   ASSERT_TRUE(p.bekle("Kullanici Adi: "));
@@ -54,7 +54,7 @@ TEST(Terminal, PasswordKeysShowAsterisksOnlyAndTheNameIsEchoed) {
   EXPECT_EQ(p.bitis(), 0);
 }
 
-TEST(Terminal, TheReturnPromptTakesOneKeyWithoutEchoAndWithoutEnter) {
+TEST(Terminal, ReturnKey) {
   Calisma c;
   PtyOturumu p(c.dizin());
   const struct termios& ilk = p.ilk_kip();
@@ -75,7 +75,7 @@ TEST(Terminal, TheReturnPromptTakesOneKeyWithoutEchoAndWithoutEnter) {
   EXPECT_TRUE(ayni_kip(p.kip(), ilk));
 }
 
-TEST(Terminal, AKeyThatSendsAnEscapeSequenceIsConsumedWhole) {
+TEST(Terminal, EscapeSequence) {
   const char* tuslar[] = {"\x1b[A", "\x1b[15~", "\x1bOP", "\x1b"};
   for (const char* tus : tuslar) {
     Calisma c;
@@ -91,7 +91,7 @@ TEST(Terminal, AKeyThatSendsAnEscapeSequenceIsConsumedWhole) {
   }
 }
 
-TEST(Terminal, EndOfInputAtALinePromptEndsWithStatusZero) {
+TEST(Terminal, EndAtPrompt) {
   Calisma c;
   PtyOturumu p(c.dizin());
   const struct termios& ilk = p.ilk_kip();
@@ -101,7 +101,7 @@ TEST(Terminal, EndOfInputAtALinePromptEndsWithStatusZero) {
   EXPECT_TRUE(ayni_kip(p.kip(), ilk));
 }
 
-TEST(Terminal, SignalsDuringASingleKeyReadRestoreTheTerminal) {
+TEST(Terminal, SignalAtKey) {
   struct Durum {
     int sinyal;
     const char* tus;  // typed instead of sending the signal, when set
@@ -124,7 +124,7 @@ TEST(Terminal, SignalsDuringASingleKeyReadRestoreTheTerminal) {
   }
 }
 
-TEST(Terminal, ASignalDuringThePasswordEntryRestoresTheTerminal) {
+TEST(Terminal, SignalAtPassword) {
   Calisma c;
   PtyOturumu p(c.dizin());
   const struct termios& ilk = p.ilk_kip();
