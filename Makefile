@@ -10,7 +10,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 # cache does not have it yet.
 define configure
 	test -f $(BUILD)/build.ninja || cmake --preset default -B $(BUILD) -DPALVO_TESTS=OFF -DPALVO_BENCH=OFF
-	$(if $(1),grep -q '^$(1):BOOL=ON' $(BUILD)/CMakeCache.txt || cmake --preset default -B $(BUILD) -D$(1)=ON)
+	@$(if $(1),grep -q '^$(1):BOOL=ON' $(BUILD)/CMakeCache.txt || cmake --preset default -B $(BUILD) -D$(1)=ON)
 endef
 
 all:
@@ -20,7 +20,7 @@ all:
 
 # The program keeps its data files in the directory it is started from.
 run: all
-	./$(BUILD)/palvo
+	$(BUILD)/palvo
 
 test:
 	sh scripts/setup build test
@@ -32,7 +32,7 @@ bench:
 	sh scripts/setup build bench
 	$(call configure,PALVO_BENCH)
 	cmake --build $(BUILD) --target record_scan_bench
-	./$(BUILD)/bench/record_scan_bench
+	$(BUILD)/bench/record_scan_bench
 
 # Fails when a source file differs from what .clang-format makes of it.
 format-check:

@@ -31,7 +31,7 @@ Girdi cp857(const std::string& yazilan) {
 
 const std::string YOK(1, static_cast<char>(CP857_YOK));
 
-TEST(CodePage, EveryByteGoesToUtf8AndBack) {
+TEST(CodePage, RoundTrip) {
   const std::set<int> bos = {0xD5, 0xE7, 0xF2};
   std::set<char32_t> kodlar;
   for (int b = 0; b < 256; ++b) {
@@ -60,7 +60,7 @@ TEST(CodePage, EveryByteGoesToUtf8AndBack) {
   EXPECT_EQ(kodlar.size(), 253u);
 }
 
-TEST(CodePage, TurkishLettersAndOthersStandAtTheirPlaces) {
+TEST(CodePage, LetterPlaces) {
   struct Harf {
     const char* utf8;
     unsigned char bayt;
@@ -85,7 +85,7 @@ TEST(CodePage, TurkishLettersAndOthersStandAtTheirPlaces) {
             "Çiğdem İnce");
 }
 
-TEST(CodePage, WhatTheCodePageLacksOrIsNotUtf8BecomesOneRefusedByte) {
+TEST(CodePage, RefusedByte) {
   struct Durum {
     const char* ad;
     std::string yazilan;
@@ -122,7 +122,7 @@ TEST(CodePage, WhatTheCodePageLacksOrIsNotUtf8BecomesOneRefusedByte) {
   }
 }
 
-TEST(CodePage, ACharacterCutByTheEndOfARunWaitsForTheNextRead) {
+TEST(CodePage, CutCharacterWaits) {
   struct Durum {
     std::string yazilan;
     std::string ceviri;
@@ -141,7 +141,7 @@ TEST(CodePage, ACharacterCutByTheEndOfARunWaitsForTheNextRead) {
   }
 }
 
-TEST(CodePage, OutputStopsBeforeACharacterThatDoesNotFit) {
+TEST(CodePage, OutputStopsBeforeMisfit) {
   const unsigned char kaynak[] = {'a', 0x9E, 0xB0};
   unsigned char hedef[4];
   struct Durum {

@@ -98,7 +98,7 @@ hasta turk_hasta(const std::string& tc, const std::string& isim_857) {
   return ::testing::AssertionFailure() << "after " << yazilan << " no " << istem;
 }
 
-TEST(TurkishLetters, ANameOfNineteenLettersIsStoredInCodePage857AndTwentyAreRefused) {
+TEST(TurkishLetters, NineteenLetterName) {
   Calisma c;
   PtyOturumu p(c.dizin());
   ASSERT_TRUE(menuye_gir(p));
@@ -140,7 +140,7 @@ TEST(TurkishLetters, ANameOfNineteenLettersIsStoredInCodePage857AndTwentyAreRefu
   EXPECT_EQ(p.bitis(), 0);
 }
 
-TEST(TurkishLetters, AFileInCodePage857IsListedInUtf8WithItsColumnsAligned) {
+TEST(TurkishLetters, ListedInUtf8) {
   std::vector<hasta> hastalar = {
       turk_hasta("12345678901", ISIM_19_857),
       kayitli_hasta({"23456789012",
@@ -167,7 +167,7 @@ TEST(TurkishLetters, AFileInCodePage857IsListedInUtf8WithItsColumnsAligned) {
   EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya(hastalar)) << "listing changes nothing";
 }
 
-TEST(TurkishLetters, APasswordWithGBreveLogsInWithOneAsteriskALetter) {
+TEST(TurkishLetters, PasswordAsterisks) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, bayt(hesap("G\x81l\x9F"
                                      "en",
@@ -187,7 +187,7 @@ TEST(TurkishLetters, APasswordWithGBreveLogsInWithOneAsteriskALetter) {
   EXPECT_EQ(p.bitis(), 0);
 }
 
-TEST(TurkishLetters, BackspaceAfterALetterOfTwoBytesErasesTheWholeLetter) {
+TEST(TurkishLetters, BackspaceWholeLetter) {
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, bayt(hesap("G\x81l\x9F"
                                      "en",
@@ -208,7 +208,7 @@ TEST(TurkishLetters, BackspaceAfterALetterOfTwoBytesErasesTheWholeLetter) {
   EXPECT_EQ(p.kip().c_iflag & IUTF8, 0u) << "the terminal is left as it was found";
 }
 
-TEST(TurkishLetters, AKeyOfSeveralBytesIsConsumedWholeAtTheReturnPrompt) {
+TEST(TurkishLetters, MultiByteKey) {
   struct Durum {
     const char* tus;
     const char* secim;
@@ -233,7 +233,7 @@ TEST(TurkishLetters, AKeyOfSeveralBytesIsConsumedWholeAtTheReturnPrompt) {
   }
 }
 
-TEST(TurkishLetters, ThroughPipesBytesPassUnchanged) {
+TEST(TurkishLetters, PipesUnchanged) {
   // Typed in code page 857, the name is stored and shown as typed; the same
   // name in UTF-8 (27 bytes) does not fit the field and is asked again.
   std::vector<std::string> cevaplar = {"12345678901",
