@@ -42,26 +42,155 @@ std::vector<int64_t> tara(const std::string& yol, std::vector<hasta>* kayitlar =
   return siralar;
 }
 
+// Whole records the large read block holds, and the small one a scan falls
+// back on while the large one is taken.
+constexpr int BLOK = static_cast<int>(TARAMA_BLOGU / sizeof(hasta));
+constexpr int KUCUK_BLOK = static_cast<int>(YEDEK_BLOK / sizeof(hasta));
+
+// A patient file of `adet` records, some in use, then `kuyruk` bytes of an
+// incomplete record.
+std::string hasta_dosyasi(int adet, int kuyruk = 0) {
+  std::string veri;
+  veri.reserve(static_cast<std::size_t>(adet) * 376 + 376);
+  for (int i = 0; i < adet; ++i) veri += bayt(hasta_kaydi(i, i % 3 == 0 ? 0 : DOLU + i % 2));
+  return veri + std::string(static_cast<std::size_t>(kuyruk), '\x01');
+}
+
 TEST(RecordScan, InFileOrder) {
   Calisma c;
   struct Durum {
     int adet;
     int kuyruk;  // bytes of an incomplete record at the end
   };
-  // 174 records fill one read block; cross its boundary on both sides.
-  for (Durum d : {Durum{0, 0}, Durum{0, 375}, Durum{1, 0}, Durum{1, 5}, Durum{173, 0},
-                  Durum{174, 0}, Durum{175, 1}, Durum{500, 375}}) {
-    std::string veri;
-    for (int i = 0; i < d.adet; ++i) veri += bayt(hasta_kaydi(i, i % 3 == 0 ? 0 : DOLU + i % 2));
-    veri += std::string(static_cast<std::size_t>(d.kuyruk), '\x01');
+  // Cross the read block's boundary on both sides, with and without a tail.
+  for (Durum d : {Durum{0, 0}, Durum{0, 375}, Durum{1, 0}, Durum{1, 5}, Durum{BLOK - 1, 0},
+                  Durum{BLOK, 0}, Durum{BLOK, 375}, Durum{BLOK + 1, 1}, Durum{2 * BLOK + 7, 375}}) {
+    std::string veri = hasta_dosyasi(d.adet, d.kuyruk);
     c.yaz("p.dat", veri);
     std::vector<hasta> kayitlar;
     std::vector<int64_t> siralar = tara(c.yol("p.dat"), &kayitlar);
     ASSERT_EQ(siralar.size(), static_cast<std::size_t>(d.adet)) << d.adet << "+" << d.kuyruk;
     for (int i = 0; i < d.adet; ++i) {
-      EXPECT_EQ(siralar[i], i);
-      EXPECT_EQ(bayt(kayitlar[i]), veri.substr(static_cast<std::size_t>(i) * 376, 376));
+      ASSERT_EQ(siralar[i], i);
+      ASSERT_EQ(bayt(kayitlar[i]), veri.substr(static_cast<std::size_t>(i) * 376, 376)) << i;
     }
+  }
+}
+
+// The records handed out in place by `tarama`, back to back.
+template <class R>
+std::string yerinde_oku(Tarama<R>& tarama, std::vector<int64_t>* siralar = nullptr) {
+  std::string s;
+  while (const R* k = tarama.siradaki()) {
+    s += bayt(*k);
+    if (siralar) siralar->push_back(tarama.sira());
+  }
+  return s;
+}
+
+TEST(RecordScan, InPlace) {
+  Calisma c;
+  std::string hastalar = hasta_dosyasi(BLOK + 3, 100);
+  std::string personeller;
+  for (int i = 0; i < 30000; ++i) {
+    personel p;
+    std::memset(&p, 0, sizeof p);
+    p.dolu = i % 5 == 0 ? 0 : DOLU;
+    std::snprintf(p.isim, sizeof p.isim, "kisi%d", i);
+    personeller += bayt(p);
+  }
+  std::string arsivler;
+  for (int i = 0; i < 7000; ++i) {
+    arsiv a;
+    std::memset(&a, 0, sizeof a);
+    a.dolu = DOLU;
+    std::snprintf(a.tckimlik, sizeof a.tckimlik, "%011d", i);
+    a.ucret = i * 0.25;
+    arsivler += bayt(a);
+  }
+  c.yaz("p.dat", hastalar);
+  c.yaz("s.dat", personeller + "abc");
+  c.yaz("a.dat", arsivler + std::string(183, 'z'));
+  Dosya p = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
+  Dosya s = dosya_ac(c.yol("s.dat").c_str(), AcmaKipi::guncelle);
+  Dosya a = dosya_ac(c.yol("a.dat").c_str(), AcmaKipi::guncelle);
+  ASSERT_TRUE(p && s && a);
+  {
+    Tarama<hasta> t(p.akis());
+    std::vector<int64_t> siralar;
+    EXPECT_EQ(yerinde_oku(t, &siralar), hastalar.substr(0, hastalar.size() - 100));
+    ASSERT_EQ(siralar.size(), static_cast<std::size_t>(BLOK + 3));
+    EXPECT_EQ(siralar.back(), BLOK + 2);
+    EXPECT_EQ(t.siradaki(), nullptr) << "the end stays the end";
+  }
+  Tarama<struct personel> ts(s.akis());
+  EXPECT_EQ(yerinde_oku(ts), personeller);
+  Tarama<arsiv> ta(a.akis());
+  EXPECT_EQ(yerinde_oku(ta), arsivler);
+}
+
+// Two scans open at once, each on its own stream as each operation opens its
+// own: the first has the large block, the second reads through its small
+// one, and both hand out the whole file whatever the order of their reads.
+TEST(RecordScan, TwoAtOnce) {
+  Calisma c;
+  std::string veri = hasta_dosyasi(BLOK + KUCUK_BLOK * 3 + 5, 17);
+  c.yaz("p.dat", veri);
+  std::string tam = veri.substr(0, veri.size() - 17);
+  Dosya d[2] = {dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle),
+                dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle)};
+  std::string s[2];
+  {
+    Tarama<hasta> t0(d[0].akis());
+    Tarama<hasta> t1(d[1].akis());
+    Tarama<hasta>* t[2] = {&t0, &t1};
+    for (bool devam = true; devam;) {
+      devam = false;
+      for (int i = 0; i < 2; ++i) {
+        if (const hasta* k = t[i]->siradaki()) {
+          s[i] += bayt(*k);
+          devam = true;
+        }
+        if (s[i].size() == 376) {
+          // After its first read each stream stands behind the block it read.
+          EXPECT_EQ(std::ftell(d[i].akis()), static_cast<long>(i == 0 ? BLOK : KUCUK_BLOK) * 376);
+        }
+      }
+    }
+  }
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(s[i], tam) << "scan " << i;
+  // Once both have ended, the large block is free again.
+  Tarama<hasta> t(d[1].akis());
+  ASSERT_NE(t.siradaki(), nullptr);
+  EXPECT_EQ(std::ftell(d[1].akis()), static_cast<long>(BLOK) * 376);
+}
+
+// The way of the operations on one patient: find the first record that
+// matches, copied out, then rewrite it over its slot through the same
+// stream; the slot is right in every block.
+TEST(RecordScan, FirstMatchRewrite) {
+  Calisma c;
+  std::string hepsi_dolu;
+  for (int i = 0; i < 2 * BLOK + 3; ++i) hepsi_dolu += bayt(hasta_kaydi(i));
+  for (int hedef : {0, KUCUK_BLOK, BLOK - 1, BLOK, BLOK + 1, 2 * BLOK + 2}) {
+    std::string veri = hepsi_dolu + "tail";
+    c.yaz("p.dat", veri);
+    hasta yeni = hasta_kaydi(777, DOLU, -2.5);
+    {
+      Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
+      ASSERT_TRUE(d);
+      char aranan[20];
+      std::snprintf(aranan, sizeof aranan, "%011d", hedef);
+      hasta bulunan;
+      int64_t sira = ilk_kayit(d.akis(), bulunan,
+                               [&](const hasta& k) { return alan_metin_esit(k.tckimlik, aranan); });
+      ASSERT_EQ(sira, hedef);
+      EXPECT_EQ(bayt(bulunan), veri.substr(static_cast<std::size_t>(hedef) * 376, 376));
+      ASSERT_TRUE(kayit_degistir(d.akis(), sira, yeni));
+    }
+    std::string beklenen = veri;
+    beklenen.replace(static_cast<std::size_t>(hedef) * 376, 376, bayt(yeni));
+    ASSERT_EQ(c.oku("p.dat"), beklenen) << hedef;
   }
 }
 

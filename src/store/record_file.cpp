@@ -3,6 +3,32 @@
 #include "platform/signals.h"
 #include "store/records.h"
 
+namespace {
+
+// The operations run one scan at a time; one that opens a scan while another
+// is still open reads through its own small block.
+constexpr int BUYUK_BLOK_SAYISI = 1;
+alignas(8) unsigned char buyuk_bloklar[BUYUK_BLOK_SAYISI][TARAMA_BLOGU];
+bool blok_dolu[BUYUK_BLOK_SAYISI];
+
+}  // namespace
+
+TaramaBlogu::TaramaBlogu(unsigned char* yedek, std::size_t yedek_boyu)
+    : no_(-1), veri_(yedek), boyut_(yedek_boyu) {
+  for (int i = 0; i < BUYUK_BLOK_SAYISI; ++i) {
+    if (blok_dolu[i]) continue;
+    blok_dolu[i] = true;
+    no_ = i;
+    veri_ = buyuk_bloklar[i];
+    boyut_ = TARAMA_BLOGU;
+    return;
+  }
+}
+
+TaramaBlogu::~TaramaBlogu() {
+  if (no_ >= 0) blok_dolu[no_] = false;
+}
+
 bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy) {
   YazmaKorumasi koruma;
   if (!disk_git(f, sira * static_cast<int64_t>(boy))) return false;

@@ -47,27 +47,69 @@ inline Dosya dosya_ac(const char* ad, AcmaKipi kip) {
   return Dosya(disk_ac(ad, kip));
 }
 
+// Size of the read block of a scan. A patient file of a million records is
+// read in a few hundred reads of this size.
+inline constexpr std::size_t TARAMA_BLOGU = 1024 * 1024;
+
+// Size of the small block a scan falls back on when every large one is taken.
+inline constexpr std::size_t YEDEK_BLOK = 8 * 1024;
+
+// The read block of one scan: one of the large blocks in static storage while
+// one is free, otherwise the small block the scan carries itself. The large
+// blocks never live on the stack.
+class TaramaBlogu {
+ public:
+  TaramaBlogu(unsigned char* yedek, std::size_t yedek_boyu);
+  ~TaramaBlogu();
+  TaramaBlogu(const TaramaBlogu&) = delete;
+  TaramaBlogu& operator=(const TaramaBlogu&) = delete;
+
+  unsigned char* veri() const { return veri_; }
+  std::size_t boyut() const { return boyut_; }
+
+ private:
+  int no_;  // which large block, or -1 for the small one
+  unsigned char* veri_;
+  std::size_t boyut_;
+};
+
 // Reads a record file front to back in large blocks and hands out each
-// complete record once, in file order, with its slot number. An incomplete
-// tail and a read error both end the scan.
+// complete record once, in file order, with its slot number. A record is
+// looked at where it lies in the block; only one that an operation keeps is
+// copied out. An incomplete tail and a read error both end the scan. A
+// rewrite through the same stream moves its position, so a scan is not
+// continued after one.
 template <class R>
 class Tarama {
  public:
-  explicit Tarama(FILE* f) : f_(f) { disk_git(f_, 0); }
+  explicit Tarama(FILE* f)
+      : f_(f), blok_(yedek_, sizeof yedek_), kapasite_(blok_.boyut() / sizeof(R)) {
+    disk_git(f_, 0);
+  }
   Tarama(const Tarama&) = delete;
   Tarama& operator=(const Tarama&) = delete;
 
-  bool sonraki(R& kayit) {
+  // The next complete record, in place in the read block: valid until the
+  // next call. Null at the end of the scan.
+  const R* siradaki() {
     if (i_ == n_) {
-      if (bitti_) return false;
-      n_ = std::fread(blok_, sizeof(R), kBlok, f_);
+      if (bitti_) return nullptr;
+      n_ = std::fread(blok_.veri(), sizeof(R), kapasite_, f_);
       i_ = 0;
-      if (n_ < kBlok) bitti_ = true;
-      if (n_ == 0) return false;
+      if (n_ < kapasite_) bitti_ = true;
+      if (n_ == 0) return nullptr;
     }
-    std::memcpy(&kayit, blok_ + i_ * sizeof(R), sizeof(R));
+    const R* kayit = reinterpret_cast<const R*>(blok_.veri() + i_ * sizeof(R));
     ++i_;
     ++sira_;
+    return kayit;
+  }
+
+  // The next complete record, copied into `kayit`. False at the end.
+  bool sonraki(R& kayit) {
+    const R* k = siradaki();
+    if (k == nullptr) return false;
+    std::memcpy(&kayit, k, sizeof(R));
     return true;
   }
 
@@ -75,9 +117,13 @@ class Tarama {
   int64_t sira() const { return sira_; }
 
  private:
-  static constexpr std::size_t kBlok = (64 * 1024) / sizeof(R);
+  static_assert(alignof(R) <= 8 && sizeof(R) % alignof(R) == 0);
+  static_assert(sizeof(R) <= YEDEK_BLOK);
+
   FILE* f_;
-  unsigned char blok_[kBlok * sizeof(R)];
+  alignas(8) unsigned char yedek_[YEDEK_BLOK];
+  TaramaBlogu blok_;
+  std::size_t kapasite_;  // whole records the block holds
   std::size_t n_ = 0;
   std::size_t i_ = 0;
   int64_t sira_ = -1;
@@ -85,20 +131,24 @@ class Tarama {
 };
 
 // Scans the file from the start for the first record in use for which
-// `eslesir(kayit)`, or `eslesir(kayit, sira)` with its slot, holds. Leaves it
-// in `kayit` and answers its slot, or -1 when no record matches.
+// `eslesir(kayit)`, or `eslesir(kayit, sira)` with its slot, holds. Copies it
+// into `kayit` and answers its slot, or -1 when no record matches (`kayit`
+// is then left alone). Every other record is only looked at in place.
 template <class R, class F>
 int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
   Tarama<R> tarama(f);
-  while (tarama.sonraki(kayit)) {
-    if (kayit.dolu != DOLU) continue;
+  while (const R* k = tarama.siradaki()) {
+    if (k->dolu != DOLU) continue;
     bool eslesti;
     if constexpr (std::is_invocable_v<F&, const R&, int64_t>) {
-      eslesti = eslesir(static_cast<const R&>(kayit), tarama.sira());
+      eslesti = eslesir(*k, tarama.sira());
     } else {
-      eslesti = eslesir(static_cast<const R&>(kayit));
+      eslesti = eslesir(*k);
     }
-    if (eslesti) return tarama.sira();
+    if (eslesti) {
+      std::memcpy(&kayit, k, sizeof(R));
+      return tarama.sira();
+    }
   }
   return -1;
 }

@@ -19,8 +19,8 @@ void muayene() {
   }
   int i = 0;
   Tarama<arsiv> tarama(dosya.akis());
-  arsiv kayit2;
-  while (tarama.sonraki(kayit2)) {
+  while (const arsiv* kayit = tarama.siradaki()) {
+    const arsiv& kayit2 = *kayit;
     // The whole stored field is the key, not one cut to the 11 digits that
     // registration stores: a longer number written by other means must never
     // match the examinations of another patient whose number it begins with.
