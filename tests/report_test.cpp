@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "harness.h"
 #include "record_kit.h"
@@ -221,6 +224,38 @@ TEST(Report, WriteFails) {
   EXPECT_EQ(oturum(d, "12\nx", static_cast<long>(KARISIK_RAPOR.size())).cikti,
             oturum_ekrani(basarili()));
   EXPECT_EQ(d.oku(RAPOR_DOSYASI), KARISIK_RAPOR);
+}
+
+// More patients than one read block of the patient file and many blocks of
+// report text: every card still lands, in file order; a disk that fills up
+// half-way is still not reported as a saved report.
+TEST(RaporTest, ALargeFileIsReportedWholeOrNotAtAll) {
+  std::vector<hasta> hastalar;
+  std::string veri;
+  std::string beklenen = BASLIK;
+  const hasta ornekler[] = {yeni_hasta(), muayeneli_hasta(), yatan_hasta()};
+  int adet = 0;
+  for (int i = 0; i < 3000; ++i) {
+    hasta k = ornekler[i % 3];
+    std::snprintf(k.tckimlik, sizeof k.tckimlik, "%011d", 20000000 + i);
+    k.ucret = i * 0.375 - 100;
+    if (i % 11 == 5) k.dolu = 0;
+    veri += bayt(k);
+    if (k.dolu == DOLU) {
+      beklenen += kart(k);
+      ++adet;
+    }
+  }
+  beklenen += "\n(Toplam " + std::to_string(adet) + " hasta kayitli)";
+  Calisma c;
+  c.yaz(HASTA_DOSYASI, veri);
+  oturum(c, "12\nx", basarili());
+  EXPECT_EQ(c.oku(RAPOR_DOSYASI), beklenen);
+
+  Calisma d;
+  d.yaz(HASTA_DOSYASI, veri);
+  EXPECT_EQ(oturum(d, "12\nx", static_cast<long>(beklenen.size() / 2)).cikti,
+            oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")));
 }
 
 }  // namespace

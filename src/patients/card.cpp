@@ -1,55 +1,94 @@
 #include "patients/card.h"
 
-#include <cstdarg>
-#include <cstdio>
-
+#include "patients/card_format.h"
 #include "shell/screen.h"
 #include "store/field.h"
 
 namespace {
 
-struct Yazici {
-  char* tampon;
-  std::size_t boy = 0;
+// The card's own texts, labels right-aligned in 11 columns, come to less
+// than this; the fields add at most the record's size and the amount its own.
+constexpr std::size_t SABIT_METIN_SINIRI = 256;
+static_assert(SABIT_METIN_SINIRI + sizeof(hasta) + TUTAR_EN_UZUN <= KART_BOYU);
 
-  void operator()(const char* bicim, ...) PALVO_PRINTF(2, 3) {
-    va_list ap;
-    va_start(ap, bicim);
-    int n = std::vsnprintf(tampon + boy, KART_BOYU - boy, bicim, ap);
-    va_end(ap);
-    if (n > 0) boy += static_cast<std::size_t>(n);
-    if (boy >= KART_BOYU) boy = KART_BOYU - 1;
-  }
-};
+// The admission or discharge line of a visit that took place:
+// "(date time) (A: a) (B: b)" behind the line's label.
+template <std::size_t E, std::size_t T, std::size_t S, std::size_t A, std::size_t B, std::size_t AA,
+          std::size_t BB>
+char* ziyaret_ekle(char* p, const char (&etiket)[E], const char (&tarih)[T], const char (&saat)[S],
+                   const char (&a_etiketi)[AA], const char (&a)[A], const char (&b_etiketi)[BB],
+                   const char (&b)[B]) {
+  p = sabit_ekle(p, etiket);
+  p = alan_ekle(p, tarih);
+  p = sabit_ekle(p, " ");
+  p = alan_ekle(p, saat);
+  p = sabit_ekle(p, a_etiketi);
+  p = alan_ekle(p, a);
+  p = sabit_ekle(p, b_etiketi);
+  p = alan_ekle(p, b);
+  return sabit_ekle(p, ")");
+}
 
 }  // namespace
 
-std::size_t kart_bicimle(char* tampon, const hasta& k) {
-  Yazici y{tampon};
-  y("\n%11.*s %-20.*s %.*s %-10.*s %-10.*s %-6.*s %-10.*s", ALAN(k.tckimlik), ALAN(k.isim),
-    ALAN(k.cinsiyet), ALAN(k.dogum_tarih), ALAN(k.dogum_yer), ALAN(k.medenihal), ALAN(k.kan_grubu));
+char* kart_yaz(char* p, const hasta& k) {
+  // Identity line, under the list's column heading.
+  p = sabit_ekle(p, "\n");
+  p = saga_ekle(p, k.tckimlik, 11);
+  p = sabit_ekle(p, " ");
+  p = sola_ekle(p, k.isim, 20);
+  p = sabit_ekle(p, " ");
+  p = alan_ekle(p, k.cinsiyet);
+  p = sabit_ekle(p, " ");
+  p = sola_ekle(p, k.dogum_tarih, 10);
+  p = sabit_ekle(p, " ");
+  p = sola_ekle(p, k.dogum_yer, 10);
+  p = sabit_ekle(p, " ");
+  p = sola_ekle(p, k.medenihal, 6);
+  p = sabit_ekle(p, " ");
+  p = sola_ekle(p, k.kan_grubu, 10);
+
   if (alan_bos(k.gtarih)) {
-    y("\n%11s (%s)", "Giris:", "Yapilmadi");
+    p = sabit_ekle(p, "\n     Giris: (Yapilmadi)");
   } else {
-    y("\n%11s (%.*s %.*s) (Bolum: %.*s) (Sikayet: %.*s)", "Giris:", ALAN(k.gtarih), ALAN(k.gsaat),
-      ALAN(k.bolum), ALAN(k.sikayet));
+    p = ziyaret_ekle(p, "\n     Giris: (", k.gtarih, k.gsaat, ") (Bolum: ", k.bolum,
+                     ") (Sikayet: ", k.sikayet);
   }
+
   if (alan_bos(k.ctarih)) {
-    y("\n%11s (%s)", "Cikis:", "Yapilmadi");
+    p = sabit_ekle(p, "\n     Cikis: (Yapilmadi)");
   } else {
-    y("\n%11s (%.*s %.*s) (Teshis: %.*s) (Ilaclar: %.*s)", "Cikis:", ALAN(k.ctarih), ALAN(k.csaat),
-      ALAN(k.teshis), ALAN(k.ilaclar));
+    p = ziyaret_ekle(p, "\n     Cikis: (", k.ctarih, k.csaat, ") (Teshis: ", k.teshis,
+                     ") (Ilaclar: ", k.ilaclar);
   }
+
   if (alan_bos(k.sorumlu)) {
-    y("\n%11s (%s)", "Muayene:", "Yapilmadi");
+    p = sabit_ekle(p, "\n   Muayene: (Yapilmadi)");
   } else {
-    y("\n%11s (Sorumlu: %.*s) (Guvence: %.*s)", "Muayene:", ALAN(k.sorumlu), ALAN(k.guvence));
+    p = sabit_ekle(p, "\n   Muayene: (Sorumlu: ");
+    p = alan_ekle(p, k.sorumlu);
+    p = sabit_ekle(p, ") (Guvence: ");
+    p = alan_ekle(p, k.guvence);
+    p = sabit_ekle(p, ")");
   }
-  y("\n%11s (%.2f TL)", "Ucret:", k.ucret);
-  y("\n%11s (%.*s %.*s/%.*s) (Tel: %.*s)", "Iletisim:", ALAN(k.adres), ALAN(k.ilce), ALAN(k.il),
-    ALAN(k.telefon));
-  y("\n\n");
-  return y.boy;
+
+  p = sabit_ekle(p, "\n     Ucret: (");
+  p = tutar_ekle(p, k.ucret);
+  p = sabit_ekle(p, " TL)");
+
+  p = sabit_ekle(p, "\n  Iletisim: (");
+  p = alan_ekle(p, k.adres);
+  p = sabit_ekle(p, " ");
+  p = alan_ekle(p, k.ilce);
+  p = sabit_ekle(p, "/");
+  p = alan_ekle(p, k.il);
+  p = sabit_ekle(p, ") (Tel: ");
+  p = alan_ekle(p, k.telefon);
+  return sabit_ekle(p, ")\n\n");
+}
+
+std::size_t kart_bicimle(char* tampon, const hasta& k) {
+  return static_cast<std::size_t>(kart_yaz(tampon, k) - tampon);
 }
 
 void goster(const hasta& k) {

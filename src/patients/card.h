@@ -9,8 +9,12 @@
 // Room enough for the longest card any record can give.
 inline constexpr std::size_t KART_BOYU = 2048;
 
-// Formats the card of `k` into `tampon` (KART_BOYU bytes) and answers its
-// length. The screen and the report write exactly these bytes.
+// Writes the card of `k` at `p`, which has room for KART_BOYU bytes, and
+// answers the position behind it. The screen and the report write exactly
+// these bytes.
+char* kart_yaz(char* p, const hasta& k);
+
+// The same into `tampon`; answers the card's length.
 std::size_t kart_bicimle(char* tampon, const hasta& k);
 
 // Prints the card on the screen.

@@ -1,6 +1,6 @@
 #include "patients/listing.h"
 
-#include "patients/card.h"
+#include "patients/card_block.h"
 #include "shell/screen.h"
 #include "store/record_file.h"
 #include "store/records.h"
@@ -15,12 +15,14 @@ void listele() {
   }
   yaz("\n");
   yaz(LISTE_BASLIGI_BICIMI, LISTE_BASLIGI_ETIKETLERI);
-  Tarama<hasta> tarama(dosya.akis());
-  hasta kayit;
-  while (tarama.sonraki(kayit)) {
-    if (kayit.dolu != DOLU) continue;
-    goster(kayit);
-    ++i;
+  {
+    KartBlogu kartlar(ekrana, nullptr);
+    Tarama<hasta> tarama(dosya.akis());
+    while (const hasta* kayit = tarama.siradaki()) {
+      if (kayit->dolu != DOLU) continue;
+      kartlar.ekle(*kayit);
+      ++i;
+    }
   }
   dosya.kapat();
   if (i == 0) {

@@ -2,7 +2,7 @@
 
 #include "input/asking.h"
 #include "input/limits.h"
-#include "patients/card.h"
+#include "patients/card_block.h"
 #include "shell/screen.h"
 #include "store/patient_match.h"
 #include "store/record_file.h"
@@ -24,11 +24,11 @@ void hastaara() {
     return bitir();
   }
   if (boy != SATIR_UZUN) {
+    KartBlogu kartlar(ekrana, nullptr);
     Tarama<hasta> tarama(dosya.akis());
-    hasta kayit;
-    while (tarama.sonraki(kayit)) {
-      if (kayit.dolu != DOLU || !hasta_eslesir(kayit, anahtar, Eslesme::parca)) continue;
-      goster(kayit);
+    while (const hasta* kayit = tarama.siradaki()) {
+      if (kayit->dolu != DOLU || !hasta_eslesir(*kayit, anahtar, Eslesme::parca)) continue;
+      kartlar.ekle(*kayit);
       ++ara;
     }
   }

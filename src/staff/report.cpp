@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "patients/card.h"
+#include "patients/card_block.h"
 #include "patients/listing.h"
 #include "shell/screen.h"
 #include "store/record_file.h"
@@ -26,15 +26,18 @@ void hrapor() {
   }
   FILE* r = rapor.akis();
   bool tamam = std::fprintf(r, LISTE_BASLIGI_BICIMI, LISTE_BASLIGI_ETIKETLERI) >= 0;
-  Tarama<hasta> tarama(dosya.akis());
-  hasta kayit;
-  char kart[KART_BOYU];
-  while (tamam && tarama.sonraki(kayit)) {
-    if (kayit.dolu != DOLU) continue;
-    // The same bytes as the card of the patient list screen.
-    std::size_t n = kart_bicimle(kart, kayit);
-    tamam = std::fwrite(kart, 1, n, r) == n;
-    ++i;
+  {
+    // The same bytes as the cards of the patient list screen.
+    KartBlogu kartlar(akisa, r);
+    Tarama<hasta> tarama(dosya.akis());
+    while (tamam) {
+      const hasta* kayit = tarama.siradaki();
+      if (kayit == nullptr) break;
+      if (kayit->dolu != DOLU) continue;
+      tamam = kartlar.ekle(*kayit);
+      ++i;
+    }
+    if (tamam) tamam = kartlar.bosalt();
   }
   if (tamam) tamam = std::fprintf(r, "\n(Toplam %d hasta kayitli)", i) >= 0;
   // A report that did not reach the disk whole is not a saved report.
