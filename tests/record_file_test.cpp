@@ -336,6 +336,26 @@ TEST(TextField, NoReadPastWidth) {
   EXPECT_EQ(std::string(a.bolum, 20), std::string("Kbb", 3) + std::string(17, '\0'));
 }
 
+// A field against a text whose length was measured beforehand, as the scans
+// compare their key with every record.
+TEST(TextField, KnownLength) {
+  char alan[6];
+  struct Durum {
+    const char* alan;  // 6 bytes
+    const char* metin;
+    bool esit;
+  };
+  for (Durum d : {Durum{"abc\0xy", "abc", true}, Durum{"abc\0xy", "ab", false},
+                  Durum{"abc\0xy", "abcx", false}, Durum{"abcdef", "abcdef", true},
+                  Durum{"abcdef", "abcde", false}, Durum{"abcdef", "abcdefg", false},
+                  Durum{"\0bcdef", "", true}, Durum{"a\0\0\0\0\0", "", false}}) {
+    std::memcpy(alan, d.alan, sizeof alan);
+    EXPECT_EQ(alan_metin_esit(alan, d.metin, std::strlen(d.metin)), d.esit)
+        << d.alan << " / " << d.metin;
+    EXPECT_EQ(alan_metin_esit(alan, d.metin), d.esit);
+  }
+}
+
 TEST(TextField, CopyNeverCuts) {
   char alan[10];
   std::memcpy(alan, "Bagkur\0\0\0", 10);

@@ -22,9 +22,10 @@ namespace {
 bool baskasinda(const char* metin, int64_t kendi) {
   Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
   if (!dosya) return false;
+  std::size_t boy = std::strlen(metin);
   hasta kayit;
   return ilk_kayit(dosya.akis(), kayit, [&](const hasta& k, int64_t sira) {
-           return sira != kendi && alan_metin_esit(k.tckimlik, metin);
+           return sira != kendi && alan_metin_esit(k.tckimlik, metin, boy);
          }) >= 0;
 }
 

@@ -1,5 +1,7 @@
 #include "store/checks.h"
 
+#include <cstring>
+
 #include "store/field.h"
 #include "store/record_file.h"
 #include "store/records.h"
@@ -18,8 +20,9 @@ int var_mi(const char* ad, F eslesir) {
 }  // namespace
 
 int kontroltc(const char* metin) {
+  std::size_t boy = std::strlen(metin);
   return var_mi<hasta>(HASTA_DOSYASI,
-                       [&](const hasta& k) { return alan_metin_esit(k.tckimlik, metin); });
+                       [&](const hasta& k) { return alan_metin_esit(k.tckimlik, metin, boy); });
 }
 
 int kontrolism(const char* isim) {

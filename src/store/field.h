@@ -28,11 +28,17 @@ bool alan_esit(const char (&alan)[N], const char (&diger)[M]) {
   return alan_boyu(diger) == n && std::memcmp(alan, diger, n) == 0;
 }
 
+// The same against the `boy` bytes of `metin`, which hold no NUL: for a
+// scan that compares one text with every record, measured once.
+template <std::size_t N>
+bool alan_metin_esit(const char (&alan)[N], const char* metin, std::size_t boy) {
+  return boy <= N && std::memcmp(alan, metin, boy) == 0 && (boy == N || alan[boy] == '\0');
+}
+
 // The same against a NUL-terminated text given by pointer.
 template <std::size_t N>
 bool alan_metin_esit(const char (&alan)[N], const char* metin) {
-  std::size_t n = alan_boyu(alan);
-  return std::strlen(metin) == n && std::memcmp(alan, metin, n) == 0;
+  return alan_metin_esit(alan, metin, std::strlen(metin));
 }
 
 // Copies a text with its NUL into a field, as strcpy would: the bytes behind

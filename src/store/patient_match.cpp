@@ -9,11 +9,11 @@
 HastaAnahtari hasta_anahtari(char* metin) {
   bool sayi = kontrolno(metin) != 0;
   if (!sayi) kucult(metin);
-  return {metin, sayi};
+  return {metin, std::strlen(metin), sayi};
 }
 
 bool hasta_eslesir(const hasta& k, HastaAnahtari anahtar, Eslesme e) {
-  if (anahtar.sayi) return alan_metin_esit(k.tckimlik, anahtar.metin);
+  if (anahtar.sayi) return alan_metin_esit(k.tckimlik, anahtar.metin, anahtar.boy);
   // The name may fill its field without a NUL.
   char yedek[sizeof k.isim + 1];
   std::size_t n = alan_boyu(k.isim);

@@ -3,10 +3,13 @@
 // is a name, compared without regard to the case of the letters A to Z.
 #pragma once
 
+#include <cstddef>
+
 #include "store/records.h"
 
 struct HastaAnahtari {
   const char* metin;  // as typed for a number, lower-cased for a name
+  std::size_t boy;    // its length, measured once for the whole scan
   bool sayi;          // true for an identity number
 };
 

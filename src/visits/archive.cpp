@@ -18,13 +18,15 @@ void muayene() {
     return bitir();
   }
   int i = 0;
+  std::size_t tc_boyu = alan_boyu(b.kayit.tckimlik);
   Tarama<arsiv> tarama(dosya.akis());
   while (const arsiv* kayit = tarama.siradaki()) {
     const arsiv& kayit2 = *kayit;
     // The whole stored field is the key, not one cut to the 11 digits that
     // registration stores: a longer number written by other means must never
     // match the examinations of another patient whose number it begins with.
-    if (kayit2.dolu != DOLU || !alan_esit(kayit2.tckimlik, b.kayit.tckimlik)) continue;
+    if (kayit2.dolu != DOLU || !alan_metin_esit(kayit2.tckimlik, b.kayit.tckimlik, tc_boyu))
+      continue;
     ++i;
     yaz("%2d) %7s (%.*s %.*s) (Bolum: %.*s) (Sikayet: %.*s)\n", i, "Giris:", ALAN(kayit2.gtarih),
         ALAN(kayit2.gsaat), ALAN(kayit2.bolum), ALAN(kayit2.sikayet));
