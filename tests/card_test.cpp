@@ -76,7 +76,19 @@ const double KENAR_TUTARLAR[] = {0.0,
                                  1e15,
                                  1e15 + 0.125,
                                  4503599627370495.5,
-                                 9007199254740993.0,
+                                 4503599627370496.5,
+                                 9007199254740991.0,
+                                 9007199254740992.0,
+                                 9007199254740994.0,
+                                 -9007199254740994.0,
+                                 18014398509481988.0,
+                                 92233720368547758.0,
+                                 0.0049999999999999999,
+                                 0.0050000000000000001,
+                                 0.045,
+                                 -0.045,
+                                 1e-300,
+                                 -1e-300,
                                  1e22,
                                  1e23,
                                  1e300,
@@ -120,6 +132,12 @@ TEST(CardAmount, RandomBitPatternsAndCentsReadAsPrintfPrintsThem) {
     if (i % 2 == 1)
       v = static_cast<double>(static_cast<int64_t>(rnd() % 2000001) - 1000000) / 200.0;
     if (i % 4 == 3) v = std::nextafter(v, (rnd() & 1) ? INF_ : -INF_);
+    // And any 53-bit mantissa with a scale of 2^0 down to 2^-70, where the
+    // rounding to whole kurus is decided bit by bit.
+    if (i % 8 == 6) {
+      v = std::ldexp(static_cast<double>(rnd() >> 11), -static_cast<int>(rnd() % 71));
+      if (rnd() & 1) v = -v;
+    }
     std::string beklenen = printf_tutar(v);
     std::string olan = hizli_tutar(v);
     if (olan != beklenen) {

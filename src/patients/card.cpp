@@ -7,9 +7,10 @@
 namespace {
 
 // The card's own texts, labels right-aligned in 11 columns, come to less
-// than this; the fields add at most the record's size and the amount its own.
+// than this; the fields add at most the record's size, the amount its own,
+// and the last piece its scratch.
 constexpr std::size_t SABIT_METIN_SINIRI = 256;
-static_assert(SABIT_METIN_SINIRI + sizeof(hasta) + TUTAR_EN_UZUN <= KART_BOYU);
+static_assert(SABIT_METIN_SINIRI + sizeof(hasta) + TUTAR_EN_UZUN + KART_PAYI <= KART_BOYU);
 
 // The admission or discharge line of a visit that took place:
 // "(date time) (A: a) (B: b)" behind the line's label.
@@ -34,19 +35,19 @@ char* ziyaret_ekle(char* p, const char (&etiket)[E], const char (&tarih)[T], con
 char* kart_yaz(char* p, const hasta& k) {
   // Identity line, under the list's column heading.
   p = sabit_ekle(p, "\n");
-  p = saga_ekle(p, k.tckimlik, 11);
+  p = saga_ekle<11>(p, k.tckimlik);
   p = sabit_ekle(p, " ");
-  p = sola_ekle(p, k.isim, 20);
+  p = sola_ekle<20>(p, k.isim);
   p = sabit_ekle(p, " ");
   p = alan_ekle(p, k.cinsiyet);
   p = sabit_ekle(p, " ");
-  p = sola_ekle(p, k.dogum_tarih, 10);
+  p = sola_ekle<10>(p, k.dogum_tarih);
   p = sabit_ekle(p, " ");
-  p = sola_ekle(p, k.dogum_yer, 10);
+  p = sola_ekle<10>(p, k.dogum_yer);
   p = sabit_ekle(p, " ");
-  p = sola_ekle(p, k.medenihal, 6);
+  p = sola_ekle<6>(p, k.medenihal);
   p = sabit_ekle(p, " ");
-  p = sola_ekle(p, k.kan_grubu, 10);
+  p = sola_ekle<10>(p, k.kan_grubu);
 
   if (alan_bos(k.gtarih)) {
     p = sabit_ekle(p, "\n     Giris: (Yapilmadi)");

@@ -10,8 +10,8 @@
 inline constexpr std::size_t KART_BOYU = 2048;
 
 // Writes the card of `k` at `p`, which has room for KART_BOYU bytes, and
-// answers the position behind it. The screen and the report write exactly
-// these bytes.
+// answers the position behind it; the bytes behind that are scratch. The
+// screen and the report write exactly the bytes up to it.
 char* kart_yaz(char* p, const hasta& k);
 
 // The same into `tampon`; answers the card's length.
