@@ -28,11 +28,16 @@ test:
 	cmake --build $(BUILD)
 	ctest --test-dir $(BUILD) -j2 --timeout 300 --output-on-failure
 
+# The scan and the card beside their straightforward references, then whole
+# sessions of the program at 10,000, 100,000 and 1,000,000 patients (up to
+# 1.3 GB of files under build/bench-data while they run; a few minutes).
 bench:
 	sh scripts/setup build bench
 	$(call configure,PALVO_BENCH)
-	cmake --build $(BUILD) --target record_scan_bench
-	$(BUILD)/bench/record_scan_bench
+	cmake --build $(BUILD) --target palvo record_scan_bench card_bench session_runner generate_files
+	$(BUILD)/bench/record_scan_bench --benchmark_min_time=0.2
+	$(BUILD)/bench/card_bench --benchmark_min_time=0.2
+	$(BUILD)/bench/session_runner
 
 # Fails when a source file differs from what .clang-format makes of it.
 format-check:
