@@ -106,7 +106,7 @@ const double KENAR_TUTARLAR[] = {0.0,
                                  INF_,
                                  -INF_};
 
-TEST(CardAmount, EdgesReadAsPrintfPrintsThem) {
+TEST(CardAmount, Edges) {
   for (double v : KENAR_TUTARLAR) EXPECT_EQ(hizli_tutar(v), printf_tutar(v)) << printf_tutar(v);
   // The spellings this system shows, stated outright.
   EXPECT_EQ(hizli_tutar(-0.0), "-0.00");
@@ -122,7 +122,7 @@ TEST(CardAmount, EdgesReadAsPrintfPrintsThem) {
   EXPECT_EQ(hizli_tutar(-DBL_MAX).size(), TUTAR_EN_UZUN);
 }
 
-TEST(CardAmount, RandomBitPatternsAndCentsReadAsPrintfPrintsThem) {
+TEST(CardAmount, RandomValues) {
   std::mt19937_64 rnd(20240611);
   int farkli = 0;
   for (int i = 0; i < 200000 && farkli < 10; ++i) {
@@ -208,7 +208,7 @@ std::string hizli_kart(const hasta& k) {
   return std::string(t, n);
 }
 
-TEST(CardText, GeneratedRecordsReadAsTheirPrintfFormatsPrintThem) {
+TEST(CardText, GeneratedRecords) {
   std::mt19937_64 rnd(376);
   int farkli = 0;
   for (int i = 0; i < 100000 && farkli < 5; ++i) {
@@ -222,7 +222,7 @@ TEST(CardText, GeneratedRecordsReadAsTheirPrintfFormatsPrintThem) {
   }
 }
 
-TEST(CardText, TheLongestCardFitsItsBuffer) {
+TEST(CardText, LongestCard) {
   hasta k;
   std::memset(&k, 'W', sizeof k);
   k.ucret = -DBL_MAX;
@@ -253,7 +253,7 @@ std::vector<hasta> rastgele_hastalar(int adet) {
   return v;
 }
 
-TEST(CardBlock, HandsOnEveryCardInOrderInLargeWrites) {
+TEST(CardBlock, LargeWrites) {
   std::vector<hasta> hastalar = rastgele_hastalar(1000);
   std::string beklenen;
   for (const hasta& k : hastalar) beklenen += kart(k);
@@ -272,7 +272,7 @@ TEST(CardBlock, HandsOnEveryCardInOrderInLargeWrites) {
   }
 }
 
-TEST(CardBlock, WhatIsLeftIsHandedOnWhenTheBlockEnds) {
+TEST(CardBlock, RestAtEnd) {
   std::vector<hasta> hastalar = rastgele_hastalar(3);
   Toplayici t;
   {
@@ -283,7 +283,7 @@ TEST(CardBlock, WhatIsLeftIsHandedOnWhenTheBlockEnds) {
   EXPECT_EQ(t.veri, kart(hastalar[0]) + kart(hastalar[1]) + kart(hastalar[2]));
 }
 
-TEST(CardBlock, TwoBlocksAliveAtOnceBothWriteEveryCard) {
+TEST(CardBlock, TwoAtOnce) {
   std::vector<hasta> hastalar = rastgele_hastalar(300);
   std::string beklenen;
   for (const hasta& k : hastalar) beklenen += kart(k);
@@ -310,7 +310,7 @@ TEST(CardBlock, TwoBlocksAliveAtOnceBothWriteEveryCard) {
   EXPECT_LT(sonraki.yazimlar.size(), 5u);
 }
 
-TEST(CardBlock, NothingMoreIsWrittenAfterAFailedWrite) {
+TEST(CardBlock, WriteFails) {
   std::vector<hasta> hastalar = rastgele_hastalar(1000);
   Toplayici t;
   t.basarisiz_sonra = 1;

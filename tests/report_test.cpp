@@ -229,7 +229,7 @@ TEST(Report, WriteFails) {
 // More patients than one read block of the patient file and many blocks of
 // report text: every card still lands, in file order; a disk that fills up
 // half-way is still not reported as a saved report.
-TEST(RaporTest, ALargeFileIsReportedWholeOrNotAtAll) {
+TEST(Report, LargeFile) {
   std::vector<hasta> hastalar;
   std::string veri;
   std::string beklenen = BASLIK;

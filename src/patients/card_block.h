@@ -9,8 +9,10 @@
 #include "patients/card.h"
 #include "store/records.h"
 
-// Size of the block; it lives in static storage, never on the stack.
-inline constexpr std::size_t KART_BLOGU = 64 * 1024;
+// Size of the block; it lives in static storage, never on the stack. It is
+// larger than the screen's output buffer, so that a full block goes to the
+// console in one write without being copied into that buffer first.
+inline constexpr std::size_t KART_BLOGU = 128 * 1024;
 
 class KartBlogu {
  public:
