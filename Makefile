@@ -56,8 +56,9 @@ sanitize:
 	cmake --build $(BUILD)-asan
 	ctest --test-dir $(BUILD)-asan -j2 --output-on-failure
 
-# The Windows console program, cross-built with MinGW-w64 (g++-mingw-w64-x86-64-posix).
+# The Windows console program, cross-built with MinGW-w64: $(BUILD)-win/palvo.exe.
 windows:
+	sh scripts/setup-windows
 	cmake -S . -B $(BUILD)-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DPALVO_TESTS=OFF -DPALVO_BENCH=OFF
 	cmake --build $(BUILD)-win
