@@ -4,7 +4,7 @@
 BUILD := build
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all run test bench format format-check clean sanitize windows
+.PHONY: all run test bench format format-check clean sanitize windows test-windows
 
 # Configures the build tree once, then switches on the option $(1) when the
 # cache does not have it yet.
@@ -62,6 +62,15 @@ windows:
 	cmake -S . -B $(BUILD)-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DPALVO_TESTS=OFF -DPALVO_BENCH=OFF
 	cmake --build $(BUILD)-win
+
+# The tests against palvo.exe under Wine: the test build's sessions run the
+# Windows program instead of the POSIX one.
+test-windows: windows
+	sh scripts/setup build test
+	$(call configure,PALVO_TESTS)
+	cmake --build $(BUILD)
+	sh scripts/setup-windows wine
+	sh scripts/wine-tests
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-win $(BUILD)-asan

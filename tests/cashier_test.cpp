@@ -95,6 +95,7 @@ TEST(Cashier, TwoVisits) {
 // At a terminal: the typed amount is echoed, an empty line only moves the
 // cursor down, and zero shows the prompt again.
 TEST(Cashier, AtTerminal) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   hasta k = hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", 150);
   c.yaz(HASTA_DOSYASI, bayt(k));

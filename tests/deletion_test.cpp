@@ -112,6 +112,7 @@ TEST(Deletion, NumberFreedForReuse) {
 }
 
 TEST(DeletionPty, OneSilentKey) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   c.yaz(HASTA, dosya({A, C}));
   PtyOturumu p(c.dizin());

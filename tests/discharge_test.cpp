@@ -305,6 +305,7 @@ TEST(Discharge, ArchiveUnopenable) {
 // A full disk at the archive: the append fails, is reported, and leaves the
 // archive as it was.
 TEST(Discharge, ArchiveWriteFails) {
+  WINDOWS_DISI("file size limit (RLIMIT_FSIZE) to stand in for a full disk");
   Calisma c;
   hasta k = yatan("SSK", 7);
   c.yaz(HASTA_DOSYASI, bayt(k));
@@ -326,6 +327,7 @@ TEST(Discharge, ArchiveWriteFails) {
 
 // When the patient record cannot be rewritten, nothing is archived either.
 TEST(Discharge, PatientWriteFails) {
+  WINDOWS_DISI("file size limit (RLIMIT_FSIZE) to stand in for a full disk");
   Calisma c;
   hasta baska = hasta_kaydi("98765432109", "Zeynep Demir");
   hasta k = yatan("Yok", 0);

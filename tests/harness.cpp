@@ -17,6 +17,20 @@
 #include <sstream>
 #include <stdexcept>
 
+bool wine_altinda() {
+  return std::getenv("PALVO_WINE_EXE") != nullptr && std::getenv("PALVO_WINE") != nullptr;
+}
+
+std::string metin_dosyasi(const std::string& satirlar) {
+  if (!wine_altinda()) return satirlar;
+  std::string s;
+  for (char c : satirlar) {
+    if (c == '\n') s += '\r';
+    s += c;
+  }
+  return s;
+}
+
 Calisma::Calisma() {
   const char* kok = std::getenv("TMPDIR");
   std::string sablon = std::string(kok && *kok ? kok : "/tmp") + "/palvo-test-XXXXXX";
@@ -71,7 +85,12 @@ Sonuc Calisma::calistir(const std::string& girdi, int saniye, long dosya_siniri)
       struct rlimit sinir = {static_cast<rlim_t>(dosya_siniri), static_cast<rlim_t>(dosya_siniri)};
       setrlimit(RLIMIT_FSIZE, &sinir);
     }
-    execl(PALVO_BIN, PALVO_BIN, static_cast<char*>(nullptr));
+    if (wine_altinda()) {
+      const char* wine = std::getenv("PALVO_WINE");
+      execl(wine, wine, std::getenv("PALVO_WINE_EXE"), static_cast<char*>(nullptr));
+    } else {
+      execl(PALVO_BIN, PALVO_BIN, static_cast<char*>(nullptr));
+    }
     _exit(127);
   }
   close(giris[0]);
@@ -124,5 +143,15 @@ Sonuc Calisma::calistir(const std::string& girdi, int saniye, long dosya_siniri)
   waitpid(pid, &durum, 0);
   if (WIFEXITED(durum)) sonuc.durum = WEXITSTATUS(durum);
   if (WIFSIGNALED(durum)) sonuc.sinyal = WTERMSIG(durum);
+  if (wine_altinda()) {
+    // The Windows program's screens end their lines with CR LF.
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < sonuc.cikti.size(); ++i) {
+      if (sonuc.cikti[i] == '\r' && i + 1 < sonuc.cikti.size() && sonuc.cikti[i + 1] == '\n')
+        continue;
+      sonuc.cikti[j++] = sonuc.cikti[i];
+    }
+    sonuc.cikti.resize(j);
+  }
   return sonuc;
 }

@@ -39,6 +39,19 @@ class Calisma {
   std::string dizin_;
 };
 
+// True when the sessions run the Windows program under Wine instead of the
+// POSIX one: PALVO_WINE names Wine's loader and PALVO_WINE_EXE the program.
+// Its screens are then handed back with CR LF turned into LF.
+bool wine_altinda();
+
+// Skips a test that needs what Windows lacks, when the sessions run under Wine.
+#define WINDOWS_DISI(neden) \
+  if (wine_altinda()) GTEST_SKIP() << "Windows has no " << neden
+
+// A text file's content as the program writes it: its line ends are CR LF on
+// Windows.
+std::string metin_dosyasi(const std::string& satirlar);
+
 // The bytes of one record, for writing files and comparing them.
 template <class R>
 std::string bayt(const R& kayit) {

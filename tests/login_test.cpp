@@ -145,6 +145,7 @@ TEST(Login, SessionName) {
 // ---- On a pseudo-terminal ----
 
 TEST(LoginPty, Asterisks) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, bayt(hesap("ayse", "gizli")));
   PtyOturumu p(c.dizin());

@@ -171,6 +171,7 @@ TEST(Password, NextLogin) {
 // A rewrite that fails (writes beyond the file size limit fail as on a full
 // disk) is reported and changes nothing.
 TEST(Password, RewriteFails) {
+  WINDOWS_DISI("file size limit (RLIMIT_FSIZE) to stand in for a full disk");
   Calisma c;
   c.yaz(PERSONEL_DOSYASI, UCLU);
   Sonuc s = c.calistir(giris_girdisi("veli", "gizli") + "10\ngizli\nyeni\nx14\n", 30,

@@ -229,6 +229,7 @@ TEST(Registration, Unopenable) {
 }
 
 TEST(Registration, WriteFails) {
+  WINDOWS_DISI("file size limit (RLIMIT_FSIZE) to stand in for a full disk");
   // The disk is full at the file's current length, or a little beyond it,
   // so that only part of the record would fit.
   for (long sinir : {376L, 500L}) {

@@ -23,6 +23,7 @@ bool ayni_kip(const struct termios& a, const struct termios& b) {
 }
 
 TEST(Terminal, ClearsScreen) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   PtyOturumu p(c.dizin());
   ASSERT_TRUE(p.bekle(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0\r\n===== UYE GIRISI =====\r\n"));
@@ -34,6 +35,7 @@ TEST(Terminal, ClearsScreen) {
 }
 
 TEST(Terminal, Asterisks) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   PtyOturumu p(c.dizin());
   ASSERT_TRUE(p.bekle("Kullanici Adi: "));
@@ -55,6 +57,7 @@ TEST(Terminal, Asterisks) {
 }
 
 TEST(Terminal, ReturnKey) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   PtyOturumu p(c.dizin());
   const struct termios& ilk = p.ilk_kip();
@@ -76,6 +79,7 @@ TEST(Terminal, ReturnKey) {
 }
 
 TEST(Terminal, EscapeSequence) {
+  WINDOWS_DISI("pseudo-terminal");
   const char* tuslar[] = {"\x1b[A", "\x1b[15~", "\x1bOP", "\x1b"};
   for (const char* tus : tuslar) {
     Calisma c;
@@ -92,6 +96,7 @@ TEST(Terminal, EscapeSequence) {
 }
 
 TEST(Terminal, EndAtPrompt) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   PtyOturumu p(c.dizin());
   const struct termios& ilk = p.ilk_kip();
@@ -102,6 +107,7 @@ TEST(Terminal, EndAtPrompt) {
 }
 
 TEST(Terminal, SignalAtKey) {
+  WINDOWS_DISI("pseudo-terminal");
   struct Durum {
     int sinyal;
     const char* tus;  // typed instead of sending the signal, when set
@@ -125,6 +131,7 @@ TEST(Terminal, SignalAtKey) {
 }
 
 TEST(Terminal, SignalAtPassword) {
+  WINDOWS_DISI("pseudo-terminal");
   Calisma c;
   PtyOturumu p(c.dizin());
   const struct termios& ilk = p.ilk_kip();
