@@ -60,16 +60,18 @@ sanitize:
 windows:
 	sh scripts/setup-windows
 	cmake -S . -B $(BUILD)-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DPALVO_TESTS=OFF -DPALVO_BENCH=OFF
-	cmake --build $(BUILD)-win
+	  -DCMAKE_BUILD_TYPE=Release -DPALVO_BENCH=OFF
+	cmake --build $(BUILD)-win --target palvo
 
 # The tests against palvo.exe under Wine: the test build's sessions run the
-# Windows program instead of the POSIX one.
+# Windows program instead of the POSIX one; then the Windows unit tests.
 test-windows: windows
 	sh scripts/setup build test
 	$(call configure,PALVO_TESTS)
 	cmake --build $(BUILD)
 	sh scripts/setup-windows wine
+	cmake -S . -B $(BUILD)-win -DPALVO_TESTS=ON
+	cmake --build $(BUILD)-win
 	sh scripts/wine-tests
 
 clean:

@@ -1,4 +1,5 @@
 #include <io.h>
+#include <share.h>
 #include <sys/stat.h>
 #include <windows.h>
 
@@ -8,8 +9,12 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
   const char* kip_metni = kip == AcmaKipi::guncelle ? "r+b" : kip == AcmaKipi::ekle ? "a+b" : "w";
   DWORD nitelik = GetFileAttributesA(ad);
   if (nitelik != INVALID_FILE_ATTRIBUTES && (nitelik & FILE_ATTRIBUTE_DIRECTORY)) return nullptr;
-  FILE* f = nullptr;
-  if (fopen_s(&f, ad, kip_metni) != 0 || f == nullptr) return nullptr;
+  // Shared for reading and writing, as fopen is elsewhere: an operation may
+  // open a file again while it holds it open (editing checks the new identity
+  // number against the patient file its lookup still holds), and a file
+  // opened without sharing would refuse that second open.
+  FILE* f = _fsopen(ad, kip_metni, _SH_DENYNO);
+  if (f == nullptr) return nullptr;
   struct _stat64 st;
   if (_fstat64(_fileno(f), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
     std::fclose(f);
