@@ -95,6 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A staff account named like the built-in one logs in with both.
         GirisDurumu{"StaffNobetOwnPassword", NOBET_HESABI, "nobet", "ozel\n", 5, true},
         GirisDurumu{"StaffNobetBuiltInPassword", NOBET_HESABI, "nobet", "nobet\n", 6, true},
+        // Every byte of piped input is a key, byte 26 too (Windows would
+        // otherwise take it for the end of the input).
+        GirisDurumu{"ByteTwentySixIsAKey", bayt(hesap("ayse", "gi\x1azli")), "ayse", "gi\x1azli\n",
+                    7, true},
         // A record not in use is no account.
         GirisDurumu{"FreeSlotIsNoAccount", bayt(hesap("ayse", "gizli", 2)), "ayse", "gizli\n", 6,
                     false},

@@ -1,4 +1,5 @@
 #include <conio.h>
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -10,6 +11,14 @@
 namespace {
 
 bool terminal = false;
+bool cikis_konsol = false;
+
+// A console, not merely a character device such as NUL.
+bool konsol_mu(int fd) {
+  HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+  DWORD kip;
+  return h != INVALID_HANDLE_VALUE && GetConsoleMode(h, &kip);
+}
 
 // The record files hold code page 857, what a Turkish console delivers; the
 // console speaks it while the program runs, whatever this machine's default.
@@ -33,7 +42,12 @@ BOOL WINAPI kesildi(DWORD) {
 }  // namespace
 
 void konsol_baslat() {
-  terminal = _isatty(_fileno(stdin)) != 0;
+  terminal = konsol_mu(_fileno(stdin));
+  cikis_konsol = konsol_mu(_fileno(stdout));
+  // Input from a pipe or a file is taken byte for byte, as on POSIX: in text
+  // mode byte 26 would end it and CR LF would collapse. The line reader drops
+  // a CR before LF itself.
+  if (!terminal) _setmode(_fileno(stdin), _O_BINARY);
   ilk_giris_sayfasi = GetConsoleCP();
   ilk_cikis_sayfasi = GetConsoleOutputCP();
   if (ilk_giris_sayfasi != 0) SetConsoleCP(TURKCE_KOD_SAYFASI);
@@ -48,7 +62,7 @@ void konsol_birak() {
 
 void konsol_temizle() {
   std::fflush(stdout);
-  if (_isatty(_fileno(stdout))) {
+  if (cikis_konsol) {
     std::system("cls");
   } else {
     std::fputc('\f', stdout);
