@@ -1,4 +1,5 @@
-#include <conio.h>
+#include "platform/console-win32.h"
+
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -12,6 +13,11 @@ namespace {
 
 bool terminal = false;
 bool cikis_konsol = false;
+
+// A key event that reported one key several times over (a key held down):
+// the presses not yet handed out.
+int tekrar_tus = 0;
+int tekrar_kalan = 0;
 
 // A console, not merely a character device such as NUL.
 bool konsol_mu(int fd) {
@@ -40,6 +46,16 @@ BOOL WINAPI kesildi(DWORD) {
 }
 
 }  // namespace
+
+int tus_cevir(const KEY_EVENT_RECORD& olay) {
+  if (!olay.bKeyDown) return TUS_YOK;
+  if (olay.uChar.AsciiChar != 0) return static_cast<unsigned char>(olay.uChar.AsciiChar);
+  WORD vk = olay.wVirtualKeyCode;
+  // Page Up to Down arrow, Select to Help (Insert, Delete among them), and
+  // F1 to F24: the keys a terminal would send as an escape sequence.
+  if ((vk >= VK_PRIOR && vk <= VK_HELP) || (vk >= VK_F1 && vk <= VK_F24)) return 27;
+  return TUS_YOK;
+}
 
 void konsol_baslat() {
   terminal = konsol_mu(_fileno(stdin));
@@ -85,17 +101,30 @@ std::size_t konsol_oku(unsigned char* tampon, std::size_t n) {
   return r > 0 ? static_cast<std::size_t>(r) : 0;
 }
 
-// _getch never echoes, so there is no mode to keep.
+// Keys wait in the console's input queue between reads and are never echoed
+// there, so there is no mode to keep.
 TusKipi::TusKipi() {}
 TusKipi::~TusKipi() {}
 
 int konsol_tus() {
-  int c = _getch();
-  // Arrow and function keys come as two codes; the second belongs to the
-  // same key press.
-  if (c == 0 || c == 0xE0) {
-    _getch();
-    return 27;
+  if (tekrar_kalan > 0) {
+    --tekrar_kalan;
+    return tekrar_tus;
   }
-  return c;
+  HANDLE giris = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdin)));
+  for (;;) {
+    INPUT_RECORD olay;
+    DWORD n = 0;
+    if (!ReadConsoleInputA(giris, &olay, 1, &n)) return -1;
+    // Mouse, focus, menu and window-size events are no key presses.
+    if (n != 1 || olay.EventType != KEY_EVENT) continue;
+    int tus = tus_cevir(olay.Event.KeyEvent);
+    if (tus == TUS_YOK) continue;
+    WORD kez = olay.Event.KeyEvent.wRepeatCount;
+    if (kez > 1) {
+      tekrar_tus = tus;
+      tekrar_kalan = kez - 1;
+    }
+    return tus;
+  }
 }

@@ -1,12 +1,14 @@
 // The Windows console layer without a console: standard input taken byte for
-// byte from a pipe.
+// byte from a pipe, and the decoding of the console's key events.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <io.h>
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "platform/console-win32.h"
 #include "platform/console.h"
 
 namespace {
@@ -33,6 +35,49 @@ TEST(KonsolWin32, PipedStandardInputPassesEveryByte) {
     okunan.append(reinterpret_cast<const char*>(tampon), n);
   }
   EXPECT_EQ(okunan, girdi);
+}
+
+KEY_EVENT_RECORD olay(bool basili, WORD vk, unsigned char harf) {
+  KEY_EVENT_RECORD k = {};
+  k.bKeyDown = basili;
+  k.wRepeatCount = 1;
+  k.wVirtualKeyCode = vk;
+  k.uChar.AsciiChar = static_cast<CHAR>(harf);
+  return k;
+}
+
+TEST(KonsolWin32, KeyEventsBecomeKeys) {
+  struct Durum {
+    const char* ne;
+    KEY_EVENT_RECORD olay;
+    int tus;
+  };
+  const std::vector<Durum> durumlar = {
+      {"letter", olay(true, 'A', 'a'), 'a'},
+      {"0xE0, a letter of code page 857", olay(true, VK_OEM_7, 0xE0), 0xE0},
+      {"dead key", olay(true, VK_OEM_1, 0), TUS_YOK},
+      {"Enter", olay(true, VK_RETURN, '\r'), 13},
+      {"Backspace", olay(true, VK_BACK, '\b'), 8},
+      {"Escape", olay(true, VK_ESCAPE, 0x1b), 27},
+      {"Ctrl+A", olay(true, 'A', 0x01), 1},
+      {"AltGr+Q", olay(true, 'Q', '@'), '@'},
+      {"up arrow", olay(true, VK_UP, 0), 27},
+      {"left arrow", olay(true, VK_LEFT, 0), 27},
+      {"Home", olay(true, VK_HOME, 0), 27},
+      {"Page Up", olay(true, VK_PRIOR, 0), 27},
+      {"Insert", olay(true, VK_INSERT, 0), 27},
+      {"Delete", olay(true, VK_DELETE, 0), 27},
+      {"F1", olay(true, VK_F1, 0), 27},
+      {"F12", olay(true, VK_F12, 0), 27},
+      {"letter released", olay(false, 'A', 'a'), TUS_YOK},
+      {"arrow released", olay(false, VK_UP, 0), TUS_YOK},
+      {"Shift", olay(true, VK_SHIFT, 0), TUS_YOK},
+      {"Ctrl", olay(true, VK_CONTROL, 0), TUS_YOK},
+      {"Alt", olay(true, VK_MENU, 0), TUS_YOK},
+      {"Caps Lock", olay(true, VK_CAPITAL, 0), TUS_YOK},
+      {"Windows key", olay(true, VK_LWIN, 0), TUS_YOK},
+  };
+  for (const Durum& d : durumlar) EXPECT_EQ(tus_cevir(d.olay), d.tus) << d.ne;
 }
 
 }  // namespace
