@@ -8,11 +8,28 @@
 #include <cstdlib>
 
 #include "platform/console.h"
+#include "platform/signals.h"
 
 namespace {
 
-bool terminal = false;
-bool cikis_konsol = false;
+// The record files hold code page 857, what a Turkish console delivers; the
+// console speaks it while the program runs, whatever this machine's default.
+constexpr UINT TURKCE_KOD_SAYFASI = 857;
+
+// The console as found at start, put back at exit, on Ctrl+C and when the
+// console is closed.
+struct KonsolDurumu {
+  HANDLE giris = INVALID_HANDLE_VALUE;
+  DWORD giris_kipi = 0;
+  bool giris_konsol = false;
+  HANDLE cikis = INVALID_HANDLE_VALUE;
+  DWORD cikis_kipi = 0;
+  bool cikis_konsol = false;
+  UINT kod_sayfasi = 0;  // 0 when there is no console
+  UINT cikis_kod_sayfasi = 0;
+};
+
+KonsolDurumu ilk;
 
 // A key event that reported one key several times over (a key held down):
 // the presses not yet handed out.
@@ -20,29 +37,8 @@ int tekrar_tus = 0;
 int tekrar_kalan = 0;
 
 // A console, not merely a character device such as NUL.
-bool konsol_mu(int fd) {
-  HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-  DWORD kip;
-  return h != INVALID_HANDLE_VALUE && GetConsoleMode(h, &kip);
-}
-
-// The record files hold code page 857, what a Turkish console delivers; the
-// console speaks it while the program runs, whatever this machine's default.
-constexpr UINT TURKCE_KOD_SAYFASI = 857;
-// The console's code pages as found at start; 0 when there is no console.
-UINT ilk_giris_sayfasi = 0;
-UINT ilk_cikis_sayfasi = 0;
-
-void kod_sayfalarini_geri_al() {
-  if (ilk_giris_sayfasi != 0) SetConsoleCP(ilk_giris_sayfasi);
-  if (ilk_cikis_sayfasi != 0) SetConsoleOutputCP(ilk_cikis_sayfasi);
-}
-
-// Ctrl+C, Ctrl+Break or a closed console window: the code pages go back, and
-// the next handler (in the end the system's own) ends the program.
-BOOL WINAPI kesildi(DWORD) {
-  kod_sayfalarini_geri_al();
-  return FALSE;
+bool konsol_mu(HANDLE h, DWORD* kip) {
+  return h != INVALID_HANDLE_VALUE && GetConsoleMode(h, kip);
 }
 
 }  // namespace
@@ -58,27 +54,34 @@ int tus_cevir(const KEY_EVENT_RECORD& olay) {
 }
 
 void konsol_baslat() {
-  terminal = konsol_mu(_fileno(stdin));
-  cikis_konsol = konsol_mu(_fileno(stdout));
+  ilk.giris = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdin)));
+  ilk.giris_konsol = konsol_mu(ilk.giris, &ilk.giris_kipi);
+  ilk.cikis = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
+  ilk.cikis_konsol = konsol_mu(ilk.cikis, &ilk.cikis_kipi);
   // Input from a pipe or a file is taken byte for byte, as on POSIX: in text
   // mode byte 26 would end it and CR LF would collapse. The line reader drops
   // a CR before LF itself.
-  if (!terminal) _setmode(_fileno(stdin), _O_BINARY);
-  ilk_giris_sayfasi = GetConsoleCP();
-  ilk_cikis_sayfasi = GetConsoleOutputCP();
-  if (ilk_giris_sayfasi != 0) SetConsoleCP(TURKCE_KOD_SAYFASI);
-  if (ilk_cikis_sayfasi != 0) SetConsoleOutputCP(TURKCE_KOD_SAYFASI);
-  SetConsoleCtrlHandler(kesildi, TRUE);
+  if (!ilk.giris_konsol) _setmode(_fileno(stdin), _O_BINARY);
+  ilk.kod_sayfasi = GetConsoleCP();
+  ilk.cikis_kod_sayfasi = GetConsoleOutputCP();
+  if (ilk.kod_sayfasi != 0) SetConsoleCP(TURKCE_KOD_SAYFASI);
+  if (ilk.cikis_kod_sayfasi != 0) SetConsoleOutputCP(TURKCE_KOD_SAYFASI);
+  // Ctrl+C, Ctrl+Break or a closed console: a record write in progress
+  // finishes, the console is put back, and the program ends.
+  sinyalleri_kur(konsol_birak);
   std::atexit(konsol_birak);
 }
 
 void konsol_birak() {
-  kod_sayfalarini_geri_al();
+  if (ilk.giris_konsol) SetConsoleMode(ilk.giris, ilk.giris_kipi);
+  if (ilk.cikis_konsol) SetConsoleMode(ilk.cikis, ilk.cikis_kipi);
+  if (ilk.kod_sayfasi != 0) SetConsoleCP(ilk.kod_sayfasi);
+  if (ilk.cikis_kod_sayfasi != 0) SetConsoleOutputCP(ilk.cikis_kod_sayfasi);
 }
 
 void konsol_temizle() {
   std::fflush(stdout);
-  if (cikis_konsol) {
+  if (ilk.cikis_konsol) {
     std::system("cls");
   } else {
     std::fputc('\f', stdout);
@@ -93,7 +96,7 @@ bool konsol_yaz(const char* veri, std::size_t boy) {
 }
 
 bool konsol_terminal() {
-  return terminal;
+  return ilk.giris_konsol;
 }
 
 std::size_t konsol_oku(unsigned char* tampon, std::size_t n) {
@@ -111,11 +114,10 @@ int konsol_tus() {
     --tekrar_kalan;
     return tekrar_tus;
   }
-  HANDLE giris = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdin)));
   for (;;) {
     INPUT_RECORD olay;
     DWORD n = 0;
-    if (!ReadConsoleInputA(giris, &olay, 1, &n)) return -1;
+    if (!ReadConsoleInputA(ilk.giris, &olay, 1, &n)) return -1;
     // Mouse, focus, menu and window-size events are no key presses.
     if (n != 1 || olay.EventType != KEY_EVENT) continue;
     int tus = tus_cevir(olay.Event.KeyEvent);

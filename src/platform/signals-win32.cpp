@@ -1,8 +1,49 @@
+#include <windows.h>
+
 #include "platform/signals.h"
 
-// The Windows console delivers Ctrl+C to a handler thread, which waits for
-// the main thread; there is nothing to install and nothing to hold off.
-void sinyalleri_kur(void (*)()) {}
+namespace {
 
-YazmaKorumasi::YazmaKorumasi() : eski_(0) {}
-YazmaKorumasi::~YazmaKorumasi() {}
+// Held by the main thread for the length of every record write, and taken
+// for good by the control handler before it ends the program.
+SRWLOCK yazma_kilidi = SRWLOCK_INIT;
+
+void (*volatile son_isi)() = nullptr;
+
+// Windows runs this on a thread of its own when Ctrl+C or Ctrl+Break is
+// pressed or the console is closed. A record write in progress finishes
+// first and no later one starts; then the last work, and the program ends as
+// Ctrl+C ends any console program.
+BOOL WINAPI kesildi(DWORD olay) {
+  switch (olay) {
+    case CTRL_C_EVENT:
+    case CTRL_BREAK_EVENT:
+    case CTRL_CLOSE_EVENT:
+    case CTRL_LOGOFF_EVENT:
+    case CTRL_SHUTDOWN_EVENT:
+      break;
+    default:
+      return FALSE;
+  }
+  AcquireSRWLockExclusive(&yazma_kilidi);
+  if (son_isi != nullptr) son_isi();
+  // Not ExitProcess: the main thread may hold the output stream's lock, and
+  // nothing buffered there is worth waiting for.
+  TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
+  return TRUE;
+}
+
+}  // namespace
+
+void sinyalleri_kur(void (*son_is)()) {
+  son_isi = son_is;
+  SetConsoleCtrlHandler(kesildi, TRUE);
+}
+
+YazmaKorumasi::YazmaKorumasi() : eski_(0) {
+  AcquireSRWLockExclusive(&yazma_kilidi);
+}
+
+YazmaKorumasi::~YazmaKorumasi() {
+  ReleaseSRWLockExclusive(&yazma_kilidi);
+}

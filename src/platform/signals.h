@@ -5,7 +5,8 @@
 #pragma once
 
 #if defined(_WIN32)
-// The Windows console delivers Ctrl+C to a handler thread; there is no mask.
+// The Windows console delivers Ctrl+C, Ctrl+Break and its closing to a
+// handler thread; a record write holds a lock that the handler waits for.
 using SinyalMaskesi = int;
 #else
 #include <signal.h>
@@ -17,8 +18,9 @@ using SinyalMaskesi = sigset_t;
 // async-signal-safe.
 void sinyalleri_kur(void (*son_is)());
 
-// While one of these lives, SIGINT, SIGTERM and SIGHUP wait, so that a
-// record write is never cut in half by them.
+// While one of these lives, SIGINT, SIGTERM and SIGHUP wait (on Windows,
+// Ctrl+C, Ctrl+Break and the closing of the console), so that a record write
+// is never cut in half by them.
 class YazmaKorumasi {
  public:
   YazmaKorumasi();

@@ -1,13 +1,23 @@
 // The Windows console itself, on the console Wine gives a program started on
-// a pseudo-terminal: the single-key read takes key events from the console.
+// a pseudo-terminal: the single-key read takes key events from the console,
+// and Ctrl+C lets a record write finish and puts the console back.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/console.h"
+#include "platform/disk.h"
+#include "platform/signals.h"
 
 namespace {
+
+constexpr std::size_t KAYIT = 376;
 
 HANDLE konsol_girisi() {
   return GetStdHandle(STD_INPUT_HANDLE);
@@ -68,4 +78,152 @@ TEST(KonsolWin32, TheSingleKeyReadTakesKeyEventsFromTheConsole) {
   konsol_birak();
 }
 
+// ---- Ctrl+C: a program of its own, started by the test ----
+
+// What the console looks like: both modes and both code pages.
+struct KonsolHali {
+  DWORD giris = 0, cikis = 0;
+  UINT kod_sayfasi = 0, cikis_kod_sayfasi = 0;
+  bool operator==(const KonsolHali&) const = default;
+};
+
+KonsolHali konsol_hali() {
+  KonsolHali h;
+  GetConsoleMode(konsol_girisi(), &h.giris);
+  GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &h.cikis);
+  h.kod_sayfasi = GetConsoleCP();
+  h.cikis_kod_sayfasi = GetConsoleOutputCP();
+  return h;
+}
+
+// The child: sets up the console as the program does, changes the console
+// as a session may, tells the test it is ready, and then either writes a
+// record in two halves (with a pause between them, the moment the test
+// presses Ctrl+C), or waits for a key or for a line. Whatever it does after that is marked
+// by a file that must never appear.
+int cocuk(const char* ne, const char* dosya, HANDLE hazir) {
+  konsol_baslat();
+  SetConsoleMode(konsol_girisi(), ENABLE_PROCESSED_INPUT);
+  std::string sonra = std::string(dosya) + ".sonra";
+  if (std::strcmp(ne, "yazarken") == 0) {
+    FILE* f = disk_ac(dosya, AcmaKipi::ekle);
+    if (f == nullptr) return 2;
+    std::string kayit(KAYIT, 'k');
+    {
+      YazmaKorumasi koruma;
+      std::fwrite(kayit.data(), 1, KAYIT / 2, f);
+      SetEvent(hazir);
+      Sleep(1000);
+      std::fwrite(kayit.data() + KAYIT / 2, 1, KAYIT - KAYIT / 2, f);
+      disk_esitle(f);
+    }
+    Sleep(3000);
+  } else if (std::strcmp(ne, "tus") == 0) {
+    SetEvent(hazir);
+    konsol_tus();
+  } else {
+    SetEvent(hazir);
+    unsigned char satir[64];
+    konsol_oku(satir, sizeof satir);
+  }
+  FILE* m = std::fopen(sonra.c_str(), "w");
+  if (m != nullptr) std::fclose(m);
+  return 0;
+}
+
+BOOL WINAPI yut(DWORD) {
+  return TRUE;
+}
+
+struct CocukSonucu {
+  DWORD cikis = 0;
+  bool bitti = false;
+};
+
+// Starts the child on this console, presses Ctrl+C once it is ready, and
+// waits for it to end.
+CocukSonucu ctrl_c_ile(const char* ne, const std::string& dosya) {
+  CocukSonucu s;
+  SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+  HANDLE hazir = CreateEventA(&sa, TRUE, FALSE, nullptr);
+  char kendi[MAX_PATH];
+  GetModuleFileNameA(nullptr, kendi, MAX_PATH);
+  char komut[2 * MAX_PATH + 64];
+  std::snprintf(komut, sizeof komut, "\"%s\" --cocuk %s \"%s\" %llu", kendi, ne, dosya.c_str(),
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(hazir)));
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessA(nullptr, komut, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+    CloseHandle(hazir);
+    return s;
+  }
+  if (WaitForSingleObject(hazir, 10000) == WAIT_OBJECT_0) {
+    Sleep(100);
+    GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
+  }
+  s.bitti = WaitForSingleObject(pi.hProcess, 15000) == WAIT_OBJECT_0;
+  if (!s.bitti) TerminateProcess(pi.hProcess, 1);
+  GetExitCodeProcess(pi.hProcess, &s.cikis);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  CloseHandle(hazir);
+  return s;
+}
+
+std::string gecici_ad() {
+  char dizin[MAX_PATH];
+  GetTempPathA(MAX_PATH, dizin);
+  char ad[MAX_PATH];
+  GetTempFileNameA(dizin, "plv", 0, ad);
+  DeleteFileA(ad);
+  return ad;
+}
+
+std::string oku(const std::string& ad) {
+  std::string s;
+  FILE* f = std::fopen(ad.c_str(), "rb");
+  if (f == nullptr) return s;
+  char tampon[1024];
+  std::size_t n;
+  while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0) s.append(tampon, n);
+  std::fclose(f);
+  return s;
+}
+
+bool var(const std::string& ad) {
+  return GetFileAttributesA(ad.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TEST(KonsolWin32, CtrlCLetsARecordWriteFinishThenEndsAndRestoresTheConsole) {
+  KonsolHali once = konsol_hali();
+  ASSERT_NE(once.giris, 0u) << "this test needs a console";
+  // Ctrl+C reaches every program on the console, this test too, and may
+  // reach it late: the test's own handler stays for good.
+  SetConsoleCtrlHandler(yut, TRUE);
+  for (const char* ne : {"yazarken", "tus", "satir"}) {
+    std::string dosya = gecici_ad();
+    CocukSonucu s = ctrl_c_ile(ne, dosya);
+    EXPECT_TRUE(s.bitti) << ne;
+    EXPECT_EQ(s.cikis, static_cast<DWORD>(STATUS_CONTROL_C_EXIT)) << ne;
+    EXPECT_FALSE(var(dosya + ".sonra")) << ne << ": the program went on after Ctrl+C";
+    if (std::strcmp(ne, "yazarken") == 0) {
+      EXPECT_EQ(oku(dosya), std::string(KAYIT, 'k')) << "the record is written whole";
+    }
+    EXPECT_TRUE(konsol_hali() == once) << ne << ": the console is put back as it was";
+    DeleteFileA(dosya.c_str());
+    DeleteFileA((dosya + ".sonra").c_str());
+  }
+}
+
 }  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 5 && std::strcmp(argv[1], "--cocuk") == 0) {
+    HANDLE hazir =
+        reinterpret_cast<HANDLE>(static_cast<uintptr_t>(std::strtoull(argv[4], nullptr, 10)));
+    return cocuk(argv[2], argv[3], hazir);
+  }
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
