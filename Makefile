@@ -4,7 +4,7 @@
 BUILD := build
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all run test bench format format-check clean sanitize windows test-windows
+.PHONY: all run test bench format format-check clean sanitize windows test-windows package
 
 # Configures the build tree once, then switches on the option $(1) when the
 # cache does not have it yet.
@@ -73,6 +73,12 @@ test-windows: windows
 	cmake -S . -B $(BUILD)-win -DPALVO_TESTS=ON
 	cmake --build $(BUILD)-win
 	sh scripts/wine-tests
+
+# $(BUILD)/paket/palvo_*.deb and $(BUILD)-win/paket/palvo-*-windows-x64.zip.
+package: all windows
+	sh scripts/setup-windows paket
+	cd $(BUILD) && cpack
+	cd $(BUILD)-win && cpack
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-win $(BUILD)-asan
