@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gecici_dosya.h"
 #include "platform/console.h"
 #include "platform/disk.h"
 #include "platform/signals.h"
@@ -171,30 +172,6 @@ CocukSonucu ctrl_c_ile(const char* ne, const std::string& dosya) {
   return s;
 }
 
-std::string gecici_ad() {
-  char dizin[MAX_PATH];
-  GetTempPathA(MAX_PATH, dizin);
-  char ad[MAX_PATH];
-  GetTempFileNameA(dizin, "plv", 0, ad);
-  DeleteFileA(ad);
-  return ad;
-}
-
-std::string oku(const std::string& ad) {
-  std::string s;
-  FILE* f = std::fopen(ad.c_str(), "rb");
-  if (f == nullptr) return s;
-  char tampon[1024];
-  std::size_t n;
-  while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0) s.append(tampon, n);
-  std::fclose(f);
-  return s;
-}
-
-bool var(const std::string& ad) {
-  return GetFileAttributesA(ad.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 TEST(KonsolWin32, CtrlCLetsARecordWriteFinishThenEndsAndRestoresTheConsole) {
   KonsolHali once = konsol_hali();
   ASSERT_NE(once.giris, 0u) << "this test needs a console";
@@ -202,17 +179,17 @@ TEST(KonsolWin32, CtrlCLetsARecordWriteFinishThenEndsAndRestoresTheConsole) {
   // reach it late: the test's own handler stays for good.
   SetConsoleCtrlHandler(yut, TRUE);
   for (const char* ne : {"yazarken", "tus", "satir"}) {
-    std::string dosya = gecici_ad();
-    CocukSonucu s = ctrl_c_ile(ne, dosya);
+    GeciciDosya dosya;
+    const std::string sonra = std::string(dosya.ad()) + ".sonra";
+    CocukSonucu s = ctrl_c_ile(ne, dosya.ad());
     EXPECT_TRUE(s.bitti) << ne;
     EXPECT_EQ(s.cikis, static_cast<DWORD>(STATUS_CONTROL_C_EXIT)) << ne;
-    EXPECT_FALSE(var(dosya + ".sonra")) << ne << ": the program went on after Ctrl+C";
+    EXPECT_FALSE(dosya_var(sonra)) << ne << ": the program went on after Ctrl+C";
     if (std::strcmp(ne, "yazarken") == 0) {
-      EXPECT_EQ(oku(dosya), std::string(KAYIT, 'k')) << "the record is written whole";
+      EXPECT_EQ(dosya.oku(), std::string(KAYIT, 'k')) << "the record is written whole";
     }
     EXPECT_TRUE(konsol_hali() == once) << ne << ": the console is put back as it was";
-    DeleteFileA(dosya.c_str());
-    DeleteFileA((dosya + ".sonra").c_str());
+    DeleteFileA(sonra.c_str());
   }
 }
 

@@ -6,42 +6,10 @@
 #include <cstdio>
 #include <string>
 
+#include "gecici_dosya.h"
 #include "platform/disk.h"
 
 namespace {
-
-// A fresh file name in the temporary directory, removed again at the end.
-class GeciciDosya {
- public:
-  GeciciDosya() {
-    char dizin[MAX_PATH];
-    GetTempPathA(MAX_PATH, dizin);
-    char ad[MAX_PATH];
-    GetTempFileNameA(dizin, "plv", 0, ad);
-    ad_ = ad;
-  }
-  ~GeciciDosya() { DeleteFileA(ad_.c_str()); }
-  const char* ad() const { return ad_.c_str(); }
-
-  void yaz(const std::string& bayt) const {
-    FILE* f = std::fopen(ad(), "wb");
-    std::fwrite(bayt.data(), 1, bayt.size(), f);
-    std::fclose(f);
-  }
-  std::string oku() const {
-    std::string s;
-    FILE* f = std::fopen(ad(), "rb");
-    if (f == nullptr) return s;
-    char tampon[4096];
-    std::size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0) s.append(tampon, n);
-    std::fclose(f);
-    return s;
-  }
-
- private:
-  std::string ad_;
-};
 
 constexpr std::size_t KAYIT = 376;
 
