@@ -110,7 +110,7 @@ TEST(Report, HeadingWidth) {
   c.yaz(HASTA_DOSYASI, karisik_dosya());
   oturum(c, "12\nx", basarili());
   std::string rapor = c.oku(RAPOR_DOSYASI);
-  std::size_t son = rapor.find('\n');
+  std::size_t son = rapor.find(metin_dosyasi("\n"));
   ASSERT_NE(son, std::string::npos);
   EXPECT_EQ(son, 74u);
   EXPECT_EQ(rapor.substr(0, 9), "TC KIMLIK");
@@ -207,7 +207,7 @@ TEST(Report, Unopenable) {
 // A report that cannot be written whole (a full disk) is not reported as
 // saved.
 TEST(Report, WriteFails) {
-  WINDOWS_DISI("file size limit to stand in for a full disk");
+  WINDOWS_DISI("file size limit (RLIMIT_FSIZE) to stand in for a full disk");
   for (long sinir : {0L, 100L, static_cast<long>(KARISIK_RAPOR.size()) - 1}) {
     Calisma c;
     c.yaz(HASTA_DOSYASI, karisik_dosya());
