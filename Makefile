@@ -58,7 +58,7 @@ sanitize:
 
 # The Windows console program, cross-built with MinGW-w64: $(BUILD)-win/palvo.exe.
 windows:
-	sh scripts/setup-windows
+	sh scripts/setup windows
 	cmake -S . -B $(BUILD)-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DPALVO_BENCH=OFF
 	cmake --build $(BUILD)-win --target palvo
@@ -69,14 +69,14 @@ test-windows: windows
 	sh scripts/setup build test
 	$(call configure,PALVO_TESTS)
 	cmake --build $(BUILD)
-	sh scripts/setup-windows wine
+	sh scripts/setup wine
 	cmake -S . -B $(BUILD)-win -DPALVO_TESTS=ON
 	cmake --build $(BUILD)-win
 	sh scripts/wine-tests
 
 # $(BUILD)/paket/palvo_*.deb and $(BUILD)-win/paket/palvo-*-windows-x64.zip.
 package: all windows
-	sh scripts/setup-windows paket
+	sh scripts/setup package
 	cd $(BUILD) && cpack
 	cd $(BUILD)-win && cpack
 
