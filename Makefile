@@ -72,7 +72,7 @@ test-windows: windows
 	sh scripts/setup wine
 	cmake -S . -B $(BUILD)-win -DPALVO_TESTS=ON
 	cmake --build $(BUILD)-win
-	sh scripts/wine-tests
+	sh scripts/wine-tests $(BUILD) $(BUILD)-win
 
 # $(BUILD)/paket/palvo_*.deb and $(BUILD)-win/paket/palvo-*-windows-x64.zip.
 package: all windows
