@@ -117,9 +117,13 @@ int satir_oku(char* tampon, std::size_t boyut) {
   return static_cast<int>(boy);
 }
 
-int istem_oku(const char* istem, char* tampon, std::size_t boyut) {
+void istem_yaz(const char* istem) {
   yaz_bayt(istem, std::strlen(istem));
   klavye_at();
+}
+
+int istem_oku(const char* istem, char* tampon, std::size_t boyut) {
+  istem_yaz(istem);
   return satir_oku(tampon, boyut);
 }
 

@@ -22,8 +22,11 @@ inline constexpr int SATIR_DENETIM = -2;  // holds a control byte
 // is allowed). A refused line leaves `tampon` empty.
 int satir_oku(char* tampon, std::size_t boyut);
 
-// The prompt rule: prints `istem`, drops what is left of the current line,
-// and reads one line as satir_oku does.
+// The prompt rule's first half: prints `istem` and drops what is left of the
+// current line.
+void istem_yaz(const char* istem);
+
+// The whole prompt rule: istem_yaz, then one line read as satir_oku does.
 int istem_oku(const char* istem, char* tampon, std::size_t boyut);
 
 // The menu's number: skips blanks and line ends, then reads an optional sign

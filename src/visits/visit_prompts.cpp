@@ -2,16 +2,18 @@
 
 #include <cmath>
 
+#include "input/asking.h"
 #include "platform/keyboard.h"
-#include "shell/screen.h"
 
 double tutar_sor(const char* istem, double bakiye) {
-  for (;;) {
-    yaz("%s", istem);
-    klavye_at();
+  // An entry that does not start with a number leaves the amount at zero,
+  // and zero is asked again.
+  auto oku = [] {
     double tutar = 0;
-    if (!ondalik_oku(&tutar) || tutar == 0) continue;
-    if (std::isfinite(bakiye) && !std::isfinite(bakiye + tutar)) continue;
+    ondalik_oku(&tutar);
     return tutar;
-  }
+  };
+  return sor(istem, oku, [&](double tutar) {
+    return tutar != 0 && !(std::isfinite(bakiye) && !std::isfinite(bakiye + tutar));
+  });
 }
