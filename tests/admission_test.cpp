@@ -3,11 +3,11 @@
 // discharge.
 #include <gtest/gtest.h>
 
-#include "visits_kit.h"
+#include "record_kit.h"
 
 namespace {
 
-using namespace visits;
+using namespace kayit_kiti;
 
 const std::string TARIH_ISTEMI = "Giris Tarihi (Gun/Ay/Yil): ";
 const std::string SAAT_ISTEMI = "Giris Saati (ST:DK): ";

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "pty_harness.h"
-#include "visits_kit.h"
+#include "record_kit.h"
 
 namespace {
 
-using namespace visits;
+using namespace kayit_kiti;
 
 enum class Ziyaret { hic, yatiyor, cikti };
 

@@ -94,7 +94,7 @@ TEST(Deletion, NumberFreedForReuse) {
   std::vector<std::string> alanlar = {
       "11111111111",   "yeni hasta", "k",     "01/01/2001", "izmir", "0 rh+",
       "kordon boyu 7", "izmir",      "konak", "2324567890", "bekar", "ssk"};
-  hasta yeni = hasta_kaydi("11111111111", "Yeni Hasta");
+  hasta yeni = hasta_kaydi("11111111111", "Yeni Hasta", "Ssk");
   koy(yeni.dogum_tarih, "01/01/2001");
   std::string ekle_ekrani = ekran("HASTA EKLEME") +
                             "TC Kimlik No: Ad&Soyad: Cinsiyet (Erkek:E Kadin:K): Dogum Tarihi "

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "visits_kit.h"
+#include "record_kit.h"
 
 namespace {
 
-using namespace visits;
+using namespace kayit_kiti;
 
 const std::string SORUMLU_ISTEMI = "Sorumlu: ";
 const std::string TESHIS_ISTEMI = "Teshis: ";

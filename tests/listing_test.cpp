@@ -75,7 +75,7 @@ hasta yatan() {
 
 TEST(List, VisitStates) {
   Calisma c;
-  hasta cikan = taburcu(hasta_kaydi("33333333333", "Ece Yilmaz"), -1234.567);
+  hasta cikan = taburcu(hasta_kaydi("33333333333", "Ece Yilmaz", "Ssk"), -1234.567);
   c.yaz(HASTA, dosya({hasta_kaydi("12345678901", "Ayse Kaya"), yatan(), cikan}));
   listeyi_dogrula(c, ekran("HASTA LISTELEME") + "\n" + BASLIK + KART_YENI + KART_YATAN +
                          KART_CIKAN + "\n(Toplam 3 hasta kayitli)" + DONUS);

@@ -13,20 +13,13 @@
 #include <vector>
 
 #include "harness.h"
+#include "record_kit.h"
 #include "store/field.h"
 #include "store/records.h"
 
 namespace {
 
-hasta hasta_kaydi(int no, int32_t dolu = DOLU, double ucret = 0.0) {
-  hasta k;
-  std::memset(&k, 0, sizeof k);
-  k.dolu = dolu;
-  std::snprintf(k.tckimlik, sizeof k.tckimlik, "%011d", no);
-  std::strcpy(k.isim, "Ali Veli");
-  k.ucret = ucret;
-  return k;
-}
+using namespace kayit_kiti;
 
 std::vector<int64_t> tara(const std::string& yol, std::vector<hasta>* kayitlar = nullptr) {
   Dosya d = dosya_ac(yol.c_str(), AcmaKipi::guncelle);
@@ -52,7 +45,11 @@ constexpr int KUCUK_BLOK = static_cast<int>(YEDEK_BLOK / sizeof(hasta));
 std::string hasta_dosyasi(int adet, int kuyruk = 0) {
   std::string veri;
   veri.reserve(static_cast<std::size_t>(adet) * 376 + 376);
-  for (int i = 0; i < adet; ++i) veri += bayt(hasta_kaydi(i, i % 3 == 0 ? 0 : DOLU + i % 2));
+  for (int i = 0; i < adet; ++i) {
+    hasta k = hasta_kaydi(numara(i));
+    k.dolu = i % 3 == 0 ? 0 : DOLU + i % 2;
+    veri += bayt(k);
+  }
   return veri + std::string(static_cast<std::size_t>(kuyruk), '\x01');
 }
 
@@ -171,11 +168,11 @@ TEST(RecordScan, TwoAtOnce) {
 TEST(RecordScan, FirstMatchRewrite) {
   Calisma c;
   std::string hepsi_dolu;
-  for (int i = 0; i < 2 * BLOK + 3; ++i) hepsi_dolu += bayt(hasta_kaydi(i));
+  for (int i = 0; i < 2 * BLOK + 3; ++i) hepsi_dolu += bayt(hasta_kaydi(numara(i)));
   for (int hedef : {0, KUCUK_BLOK, BLOK - 1, BLOK, BLOK + 1, 2 * BLOK + 2}) {
     std::string veri = hepsi_dolu + "tail";
     c.yaz("p.dat", veri);
-    hasta yeni = hasta_kaydi(777, DOLU, -2.5);
+    hasta yeni = hasta_kaydi(numara(777), "Ali Veli", "Yok", -2.5);
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
       ASSERT_TRUE(d);
@@ -196,9 +193,10 @@ TEST(RecordScan, FirstMatchRewrite) {
 
 TEST(RecordRewrite, OneSlot) {
   Calisma c;
-  std::string veri = bayt(hasta_kaydi(1)) + bayt(hasta_kaydi(2)) + bayt(hasta_kaydi(3)) + "xyz";
+  std::string veri = bayt(hasta_kaydi(numara(1))) + bayt(hasta_kaydi(numara(2))) +
+                     bayt(hasta_kaydi(numara(3))) + "xyz";
   c.yaz("p.dat", veri);
-  hasta yeni = hasta_kaydi(9, DOLU, 3.25);
+  hasta yeni = hasta_kaydi(numara(9), "Ali Veli", "Yok", 3.25);
   {
     Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
     ASSERT_TRUE(d);
@@ -214,12 +212,12 @@ TEST(RecordRewrite, OddBalances) {
   // 3.25 holds the byte 10, 6.5 the byte 26, 3.63 the byte 13.
   const double ucretler[] = {3.25, 6.5, 3.63, 1.0000000000000022, -3.25};
   for (double u : ucretler) {
-    hasta k = hasta_kaydi(5, DOLU, u);
+    hasta k = hasta_kaydi(numara(5), "Ali Veli", "Yok", u);
     std::string b = bayt(k);
     bool ozel = b.find('\n', 368) != std::string::npos || b.find('\r', 368) != std::string::npos ||
                 b.find('\x1a', 368) != std::string::npos;
     EXPECT_TRUE(ozel) << u;
-    c.yaz("p.dat", bayt(hasta_kaydi(1)) + bayt(hasta_kaydi(2)));
+    c.yaz("p.dat", bayt(hasta_kaydi(numara(1))) + bayt(hasta_kaydi(numara(2))));
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
       ASSERT_TRUE(kayit_ekle(d.akis(), k));
@@ -228,23 +226,24 @@ TEST(RecordRewrite, OddBalances) {
       ASSERT_TRUE(kayit_degistir(d.akis(), 0, k));
       d.kapat();
       d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
-      ASSERT_TRUE(kayit_ekle(d.akis(), hasta_kaydi(7)));
+      ASSERT_TRUE(kayit_ekle(d.akis(), hasta_kaydi(numara(7))));
     }
     std::vector<hasta> kayitlar;
     ASSERT_EQ(tara(c.yol("p.dat"), &kayitlar).size(), 4u);
     EXPECT_EQ(bayt(kayitlar[0]), b);
-    EXPECT_EQ(bayt(kayitlar[1]), bayt(hasta_kaydi(2)));
+    EXPECT_EQ(bayt(kayitlar[1]), bayt(hasta_kaydi(numara(2))));
     EXPECT_EQ(bayt(kayitlar[2]), b);
-    EXPECT_EQ(bayt(kayitlar[3]), bayt(hasta_kaydi(7)));
+    EXPECT_EQ(bayt(kayitlar[3]), bayt(hasta_kaydi(numara(7))));
   }
 }
 
 TEST(RecordAppend, PadsTail) {
   Calisma c;
   for (int kuyruk : {0, 1, 200, 375}) {
-    std::string veri = bayt(hasta_kaydi(1)) + std::string(static_cast<std::size_t>(kuyruk), 'q');
+    std::string veri =
+        bayt(hasta_kaydi(numara(1))) + std::string(static_cast<std::size_t>(kuyruk), 'q');
     c.yaz("p.dat", veri);
-    hasta yeni = hasta_kaydi(2);
+    hasta yeni = hasta_kaydi(numara(2));
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
       ASSERT_TRUE(d);
@@ -280,14 +279,15 @@ TEST(RecordAppend, FailureCutsBack) {
   struct rlimit eski;
   getrlimit(RLIMIT_FSIZE, &eski);
   for (int kuyruk : {0, 10}) {
-    std::string veri = bayt(hasta_kaydi(1)) + std::string(static_cast<std::size_t>(kuyruk), 'q');
+    std::string veri =
+        bayt(hasta_kaydi(numara(1))) + std::string(static_cast<std::size_t>(kuyruk), 'q');
     c.yaz("p.dat", veri);
     Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
     ASSERT_TRUE(d);
     struct rlimit sinir = eski;
     sinir.rlim_cur = static_cast<rlim_t>(veri.size() + 100);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &sinir), 0);
-    bool yazildi = kayit_ekle(d.akis(), hasta_kaydi(2));
+    bool yazildi = kayit_ekle(d.akis(), hasta_kaydi(numara(2)));
     setrlimit(RLIMIT_FSIZE, &eski);
     EXPECT_FALSE(yazildi);
     d.kapat();

@@ -113,6 +113,73 @@ inline hasta kayitli_hasta(const std::vector<std::string>& alanlar) {
   return k;
 }
 
+// The identity number `no` as eleven digits, zeros in front.
+inline std::string numara(long long no) {
+  std::string s = std::to_string(no);
+  return std::string(s.size() < 11 ? 11 - s.size() : 0, '0') + s;
+}
+
+// A registered patient, never admitted: the identity number and the name,
+// the kit's own values in the other personal fields, `guvence` as social
+// security ("Yok" makes discharge ask for a fee) and `ucret` as balance.
+inline hasta hasta_kaydi(const std::string& tc, const std::string& isim = "Ali Veli",
+                         const std::string& guvence = "Yok", double ucret = 0) {
+  hasta k = kayitli_hasta({tc, isim, "K", "14/03/1975", "Izmir", "0 Rh+", "Kordon Boyu 7", "Izmir",
+                           "Konak", "2324567890", "Bekar", guvence});
+  k.ucret = ucret;
+  return k;
+}
+
+// The same patient with an open visit.
+inline hasta kabul_edilmis(hasta k, const std::string& gtarih = "02/01/2024",
+                           const std::string& gsaat = "08:15", const std::string& sikayet = "Ates",
+                           const std::string& bolum = "Dahiliye") {
+  koy(k.gtarih, gtarih);
+  koy(k.gsaat, gsaat);
+  koy(k.sikayet, sikayet);
+  koy(k.bolum, bolum);
+  return k;
+}
+
+// The same patient after the visit has been closed.
+inline hasta cikmis(hasta k, const std::string& sorumlu = "Dr Ayse Kaya",
+                    const std::string& teshis = "Grip", const std::string& ilaclar = "Parol",
+                    const std::string& ctarih = "05/01/2024", const std::string& csaat = "17:40") {
+  koy(k.sorumlu, sorumlu);
+  koy(k.teshis, teshis);
+  koy(k.ilaclar, ilaclar);
+  koy(k.ctarih, ctarih);
+  koy(k.csaat, csaat);
+  return k;
+}
+
+// A patient admitted and discharged once, with the balance `ucret`.
+inline hasta taburcu(const hasta& k, double ucret) {
+  hasta t = cikmis(kabul_edilmis(k, "02/01/2024", "09:30"), "Dr Ayse", "Grip", "Aspirin",
+                   "05/01/2024", "16:45");
+  t.ucret = ucret;
+  return t;
+}
+
+// An archived examination as the discharge of `k` leaves it: every byte
+// behind a copied text zero, and the fee of this one examination.
+inline arsiv arsiv_kaydi(const hasta& k, double ucret) {
+  arsiv a = bos_kayit<arsiv>();
+  a.dolu = DOLU;
+  koy(a.tckimlik, metin(k.tckimlik));
+  koy(a.gtarih, metin(k.gtarih));
+  koy(a.gsaat, metin(k.gsaat));
+  koy(a.bolum, metin(k.bolum));
+  koy(a.sikayet, metin(k.sikayet));
+  koy(a.teshis, metin(k.teshis));
+  koy(a.ilaclar, metin(k.ilaclar));
+  koy(a.sorumlu, metin(k.sorumlu));
+  koy(a.ctarih, metin(k.ctarih));
+  koy(a.csaat, metin(k.csaat));
+  a.ucret = ucret;
+  return a;
+}
+
 // A staff account: the name and the password, every other byte zero.
 inline personel hesap(const std::string& isim, const std::string& sifre, int32_t dolu = DOLU) {
   personel p = bos_kayit<personel>();

@@ -1,5 +1,6 @@
-// Test-side helpers of the patient registry tests: the patients they use,
-// with their own default values, on top of the shared record kit.
+// Test-side helpers of the patient registry tests: the table of the personal
+// fields' rules and the files that cannot be opened, on top of the shared
+// record kit.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,27 +20,6 @@ namespace kayitlar {
 using namespace kayit_kiti;
 
 inline const std::string HASTA = "palvo.hasta.dat";
-
-// A registered patient, never admitted.
-inline hasta hasta_kaydi(const std::string& tc, const std::string& isim) {
-  return kayitli_hasta({tc, isim, "K", "14/03/1975", "Izmir", "0 Rh+", "Kordon Boyu 7", "Izmir",
-                        "Konak", "2324567890", "Bekar", "Ssk"});
-}
-
-// The same patient admitted and discharged, with a balance.
-inline hasta taburcu(hasta k, double ucret) {
-  koy(k.gtarih, "02/01/2024");
-  koy(k.gsaat, "09:30");
-  koy(k.bolum, "Dahiliye");
-  koy(k.sikayet, "Ates");
-  koy(k.teshis, "Grip");
-  koy(k.ilaclar, "Aspirin");
-  koy(k.sorumlu, "Dr Ayse");
-  koy(k.ctarih, "05/01/2024");
-  koy(k.csaat, "16:45");
-  k.ucret = ucret;
-  return k;
-}
 
 // One personal field's rule as registration and editing apply it. `alan`
 // counts in the order of the prompts.

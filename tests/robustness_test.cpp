@@ -4,15 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 #include <string>
 
 #include "harness.h"
+#include "record_kit.h"
 #include "screens.h"
 #include "store/records.h"
 
 namespace {
+
+using namespace kayit_kiti;
 
 // Bytes a clerk might plausibly produce, weighted towards menu numbers,
 // line ends and the answers that pass the field rules.
@@ -70,22 +72,13 @@ std::string rastgele_oturum(std::mt19937& r) {
   return s;
 }
 
-hasta hasta_kaydi(int no) {
-  hasta k;
-  std::memset(&k, 0, sizeof k);
-  k.dolu = DOLU;
-  std::snprintf(k.tckimlik, sizeof k.tckimlik, "%011d", no);
-  std::strcpy(k.isim, no % 2 ? "Ali Veli" : "Ayse Kaya");
-  std::strcpy(k.guvence, no % 3 ? "Yok" : "Ssk");
-  return k;
-}
-
 TEST(Robustness, RandomSessions) {
   std::mt19937 r(20261207);
   for (int oturum = 0; oturum < 60; ++oturum) {
     Calisma c;
     if (oturum % 3 != 0) {
-      std::string veri = bayt(hasta_kaydi(1234567)) + bayt(hasta_kaydi(99999999));
+      std::string veri = bayt(hasta_kaydi(numara(1234567), "Ali Veli", "Ssk")) +
+                         bayt(hasta_kaydi(numara(99999999), "Ayse Kaya", "Yok"));
       c.yaz(HASTA_DOSYASI, veri);
     }
     std::string girdi = rastgele_oturum(r);
