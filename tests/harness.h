@@ -5,12 +5,7 @@
 
 #include <string>
 
-struct Sonuc {
-  std::string cikti;  // everything the program wrote to standard output
-  int durum = -1;     // exit status, or -1 when it did not exit normally
-  int sinyal = 0;     // the signal that ended it, if any
-  bool zaman_asimi = false;
-};
+#include "process.h"
 
 // A fresh temporary directory that is removed again with the object.
 class Calisma {
@@ -32,17 +27,13 @@ class Calisma {
   // after the last byte. Waits at most `saniye` seconds. A `dosya_siniri` of
   // zero or more limits the size of every file the program writes (the
   // system's file size limit), which makes a write beyond it fail as on a
-  // full disk.
+  // full disk. Under Wine (wine_altinda()) the Windows program runs, and its
+  // screens are handed back with CR LF turned into LF.
   Sonuc calistir(const std::string& girdi, int saniye = 30, long dosya_siniri = -1) const;
 
  private:
   std::string dizin_;
 };
-
-// True when the sessions run the Windows program under Wine instead of the
-// POSIX one: PALVO_WINE names Wine's loader and PALVO_WINE_EXE the program.
-// Its screens are then handed back with CR LF turned into LF.
-bool wine_altinda();
 
 // Skips a test that needs what Windows lacks, when the sessions run under Wine.
 #define WINDOWS_DISI(neden) \

@@ -5,45 +5,28 @@
 #include "platform/keyboard.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <functional>
 #include <string>
 
+#include "process.h"
+
 namespace {
 
-// Runs `senaryo` with `girdi` on standard input and answers what it printed,
-// followed by "|exit N" with the exit status.
+// Runs `senaryo` in a process of its own with `girdi` on standard input and
+// answers what it printed, followed by "|exit N" with the exit status: 0
+// when the end of input ended it, 3 when the scenario ran to its end.
 std::string dene(const std::string& girdi, const std::function<void()>& senaryo) {
-  int giris[2], cikis[2];
-  if (pipe(giris) != 0 || pipe(cikis) != 0) return "pipe failed";
-  std::fflush(stdout);
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(giris[0], 0);
-    dup2(cikis[1], 1);
-    close(giris[1]);
-    close(cikis[0]);
+  Surec surec({}, [&] {
     senaryo();
     std::fflush(stdout);
     _exit(3);
-  }
-  close(giris[0]);
-  close(cikis[1]);
-  if (write(giris[1], girdi.data(), girdi.size()) != static_cast<ssize_t>(girdi.size())) {
-    return "write failed";
-  }
-  close(giris[1]);
-  std::string cikti;
-  char tampon[4096];
-  ssize_t n;
-  while ((n = read(cikis[0], tampon, sizeof tampon)) > 0) cikti.append(tampon, n);
-  close(cikis[0]);
-  int durum = 0;
-  waitpid(pid, &durum, 0);
-  return cikti + "|exit " + std::to_string(WIFEXITED(durum) ? WEXITSTATUS(durum) : -1);
+  });
+  Sonuc s = surec.tamamla(girdi, 30);
+  EXPECT_FALSE(s.zaman_asimi);
+  return s.cikti + "|exit " + std::to_string(s.durum);
 }
 
 // Reads lines into a buffer of `boyut` bytes until the input ends.

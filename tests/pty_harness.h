@@ -8,50 +8,44 @@
 
 #include <string>
 
+#include "process.h"
+
 class PtyOturumu {
  public:
   // Starts the program in `dizin` on a new pseudo-terminal, whose mode is
   // the system's default without UTF-8 line editing (IUTF8), so that what
   // the program sets is seen.
-  explicit PtyOturumu(const std::string& dizin);
-  ~PtyOturumu();
-  PtyOturumu(const PtyOturumu&) = delete;
-  PtyOturumu& operator=(const PtyOturumu&) = delete;
+  explicit PtyOturumu(const std::string& dizin)
+      : surec_({Baglanti::terminal, dizin, -1}, programi_calistir) {}
 
   // Types bytes as the keyboard would.
-  void gonder(const std::string& bayt);
+  void gonder(const std::string& bayt) { surec_.yaz(bayt); }
 
   // Waits until the output since the last successful wait contains `metin`.
   // False after `ms` milliseconds without it.
   bool bekle(const std::string& metin, int ms = 5000);
 
   // Everything the terminal has shown so far.
-  const std::string& cikti() const { return cikti_; }
+  const std::string& cikti() const { return surec_.cikti(); }
 
   // Output after the point the last successful wait matched.
-  std::string yeni_cikti() const { return cikti_.substr(isaret_); }
+  std::string yeni_cikti() const { return cikti().substr(isaret_); }
 
   // Waits for the program to end; the exit status, 128 + signal, or -1 on
   // timeout.
-  int bitis(int ms = 5000);
+  int bitis(int ms = 5000) { return surec_.bitis(ms); }
 
   // The terminal's current mode, as the program left it or has set it.
-  struct termios kip() const;
+  struct termios kip() const {
+    return surec_.kip();
+  }
 
   // The terminal's mode before the program started.
-  const struct termios& ilk_kip() const { return ilk_; }
+  const struct termios& ilk_kip() const { return surec_.ilk_kip(); }
 
-  pid_t pid() const { return pid_; }
+  pid_t pid() const { return surec_.pid(); }
 
  private:
-  void oku(int ms);
-
-  int ana_ = -1;
-  int uc_ = -1;
-  pid_t pid_ = -1;
-  bool bitti_ = false;
-  int durum_ = 0;
-  std::string cikti_;
+  Surec surec_;
   std::size_t isaret_ = 0;
-  struct termios ilk_ = {};
 };
