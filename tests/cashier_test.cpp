@@ -100,7 +100,7 @@ TEST(Cashier, AtTerminal) {
   hasta k = hasta_kaydi("12345678901", "Ahmet Yilmaz", "Yok", 150);
   c.yaz(HASTA_DOSYASI, bayt(k));
   PtyOturumu p(c.dizin());
-  ASSERT_TRUE(menuye_gir(p));
+  ASSERT_NO_FATAL_FAILURE(menuye_gir(p));
   p.gonder("8\r");
   ASSERT_TRUE(p.bekle("TC Kimlik veya Isim: "));
   p.gonder("12345678901\r");

@@ -116,14 +116,14 @@ TEST(DeletionPty, OneSilentKey) {
   Calisma c;
   c.yaz(HASTA, dosya({A, C}));
   PtyOturumu p(c.dizin());
-  ASSERT_TRUE(menuye_gir(p));
+  ASSERT_NO_FATAL_FAILURE(menuye_gir(p));
   p.gonder("3\r");
   ASSERT_TRUE(p.bekle("TC Kimlik veya Isim: "));
   p.gonder("11111111111\r");
   ASSERT_TRUE(p.bekle("Emin Misiniz (E-H): "));
   // Wait until the program reads single keys, as a person would not type
   // ahead of the question.
-  ASSERT_TRUE(tek_tus_kipi(p));
+  ASSERT_NO_FATAL_FAILURE(tek_tus_kipini_bekle(p));
   p.gonder("e");
   // No Enter: the key alone deletes and the list appears.
   ASSERT_TRUE(p.bekle("===== HASTA LISTELEME ====="));

@@ -331,26 +331,25 @@ inline void oturum(const Calisma& c, const std::string& govde, const std::string
 // The console clear a terminal gets before every screen.
 inline const std::string TEMIZLE = "\x1b[H\x1b[2J\x1b[3J";
 
-// Logs in with the built-in account and waits for the main menu.
-inline ::testing::AssertionResult menuye_gir(PtyOturumu& p) {
-  if (!p.bekle("Kullanici Adi: ")) return ::testing::AssertionFailure() << "no name prompt";
+// Logs in with the built-in account and waits for the main menu; fails the
+// test when a prompt does not come (call it in ASSERT_NO_FATAL_FAILURE).
+inline void menuye_gir(PtyOturumu& p) {
+  ASSERT_TRUE(p.bekle("Kullanici Adi: ")) << "no name prompt";
   p.gonder("nobet\r");
-  if (!p.bekle("Sifre: ")) return ::testing::AssertionFailure() << "no password prompt";
+  ASSERT_TRUE(p.bekle("Sifre: ")) << "no password prompt";
   p.gonder("nobet\r");
-  if (!p.bekle("Seciminiz: ")) return ::testing::AssertionFailure() << "no main menu";
-  return ::testing::AssertionSuccess();
+  ASSERT_TRUE(p.bekle("Seciminiz: ")) << "no main menu";
 }
 
 // Waits until the program has switched the terminal to its single-key mode
 // (no echo, no line editing), as a person would not type ahead of the
-// question.
-inline bool tek_tus_kipi(const PtyOturumu& p, int ms = 5000) {
+// question; fails the test when it does not within `ms`.
+inline void tek_tus_kipini_bekle(const PtyOturumu& p, int ms = 5000) {
   auto son = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < son) {
-    if ((p.kip().c_lflag & (ECHO | ICANON)) == 0) return true;
+  while ((p.kip().c_lflag & (ECHO | ICANON)) != 0) {
+    ASSERT_LT(std::chrono::steady_clock::now(), son) << "the terminal stays in line mode";
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
-  return false;
 }
 
 }  // namespace kayit_kiti

@@ -14,7 +14,7 @@
 namespace {
 
 using kayit_kiti::menuye_gir;
-using kayit_kiti::tek_tus_kipi;
+using kayit_kiti::tek_tus_kipini_bekle;
 using kayit_kiti::TEMIZLE;
 
 bool ayni_kip(const struct termios& a, const struct termios& b) {
@@ -27,7 +27,7 @@ TEST(Terminal, ClearsScreen) {
   Calisma c;
   PtyOturumu p(c.dizin());
   ASSERT_TRUE(p.bekle(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0\r\n===== UYE GIRISI =====\r\n"));
-  ASSERT_TRUE(menuye_gir(p));
+  ASSERT_NO_FATAL_FAILURE(menuye_gir(p));
   EXPECT_NE(p.cikti().find(TEMIZLE + "PALVO HASTANE OTOMASYONU 1.0 (nobet)\r\n===== ANA MENU"),
             std::string::npos);
   p.gonder("14\r");
@@ -61,11 +61,11 @@ TEST(Terminal, ReturnKey) {
   Calisma c;
   PtyOturumu p(c.dizin());
   const struct termios& ilk = p.ilk_kip();
-  ASSERT_TRUE(menuye_gir(p));
+  ASSERT_NO_FATAL_FAILURE(menuye_gir(p));
   p.gonder("4\r");
   ASSERT_TRUE(p.bekle("(Ana menuye donmek icin bir tusa basiniz)"));
   // While it waits for the key, the terminal is in single-key mode.
-  EXPECT_TRUE(tek_tus_kipi(p));
+  tek_tus_kipini_bekle(p);
   p.gonder("q");
   ASSERT_TRUE(p.bekle("Seciminiz: "));
   std::string arada = p.cikti().substr(p.cikti().rfind("basiniz)"));
@@ -84,7 +84,7 @@ TEST(Terminal, EscapeSequence) {
   for (const char* tus : tuslar) {
     Calisma c;
     PtyOturumu p(c.dizin());
-    ASSERT_TRUE(menuye_gir(p));
+    ASSERT_NO_FATAL_FAILURE(menuye_gir(p));
     p.gonder("4\r");
     ASSERT_TRUE(p.bekle("basiniz)"));
     p.gonder(tus);
@@ -116,10 +116,10 @@ TEST(Terminal, SignalAtKey) {
     Calisma c;
     PtyOturumu p(c.dizin());
     const struct termios& ilk = p.ilk_kip();
-    ASSERT_TRUE(menuye_gir(p));
+    ASSERT_NO_FATAL_FAILURE(menuye_gir(p));
     p.gonder("4\r");
     ASSERT_TRUE(p.bekle("basiniz)"));
-    ASSERT_TRUE(tek_tus_kipi(p));
+    ASSERT_NO_FATAL_FAILURE(tek_tus_kipini_bekle(p));
     if (d.tus) {
       p.gonder(d.tus);
     } else {
