@@ -31,9 +31,22 @@ TaramaBlogu::~TaramaBlogu() {
 
 bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy) {
   YazmaKorumasi koruma;
-  if (!disk_git(f, sira * static_cast<int64_t>(boy))) return false;
-  if (std::fwrite(kayit, boy, 1, f) != 1) return false;
-  return disk_esitle(f);
+  if (boy > EN_UZUN_KAYIT) return false;
+  int64_t konum = sira * static_cast<int64_t>(boy);
+  // The slot as it stands goes back in place when the new record does not
+  // reach the disk whole (a short write, a full disk, a failed sync), so that
+  // a failure always leaves the file as it was.
+  unsigned char eski[EN_UZUN_KAYIT];
+  if (!disk_git(f, konum) || std::fread(eski, boy, 1, f) != 1) return false;
+  if (disk_git(f, konum) && std::fwrite(kayit, boy, 1, f) == 1 && disk_esitle(f)) return true;
+  std::clearerr(f);
+  if (disk_git(f, konum)) {
+    // Written the same way as the new record, the old one reaches at least
+    // every byte that the failed write changed.
+    std::fwrite(eski, boy, 1, f);
+    disk_esitle(f);
+  }
+  return false;
 }
 
 bool kayit_ekle(FILE* f, const void* kayit, std::size_t boy) {
@@ -48,6 +61,7 @@ bool kayit_ekle(FILE* f, const void* kayit, std::size_t boy) {
   std::memset(parca, 0, dolgu);
   std::memcpy(parca + dolgu, kayit, boy);
   if (std::fwrite(parca, dolgu + boy, 1, f) == 1 && disk_esitle(f)) return true;
-  disk_kes(f, eski_boy);
+  // Cut back to the old length, and that length on disk too.
+  if (disk_kes(f, eski_boy)) disk_esitle(f);
   return false;
 }

@@ -154,6 +154,8 @@ int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
 }
 
 // Writes one whole record over slot `sira` and waits until it is on disk.
+// When that fails, the record that stood there is written back: false always
+// means the file is as it was.
 bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy);
 
 template <class R>

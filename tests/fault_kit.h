@@ -1,0 +1,42 @@
+// Test-side helpers of the fault tests: the fault library (fault_shim.cpp)
+// preloaded into the programs a test starts, steered by environment
+// variables that are set only while the guard lives. Declare the guard after
+// the working directory (Calisma), so that it is gone before the directory is
+// removed and no other program ever gets the library.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ariza {
+
+// Sets environment variables for the programs started while it lives and
+// puts the earlier values back afterwards.
+class Ortam {
+ public:
+  Ortam(std::initializer_list<std::pair<std::string, std::string>> degerler);
+  ~Ortam();
+  Ortam(const Ortam&) = delete;
+  Ortam& operator=(const Ortam&) = delete;
+
+  void koy(const std::string& ad, const std::string& deger);
+
+ private:
+  struct Eski {
+    std::string ad;
+    bool var;
+    std::string deger;
+  };
+  std::vector<Eski> eskiler_;
+};
+
+// The fault library preloaded with the given settings (names and meanings in
+// fault_shim.cpp).
+class Ariza : public Ortam {
+ public:
+  Ariza(std::initializer_list<std::pair<std::string, std::string>> ayarlar);
+};
+
+}  // namespace ariza

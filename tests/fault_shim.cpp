@@ -1,0 +1,169 @@
+// Bad luck on demand: a library preloaded into the program under test that
+// makes the disk fail or the process die at a chosen point. It is steered by
+// environment variables, which the tests set for the one program they start:
+//
+//   SIM_ESITLE_HATASI=k     the k-th sync (fdatasync or fsync, counted from 1)
+//                           fails with EIO and syncs nothing; "k+" fails that
+//                           one and every later one
+//   SIM_OKUMA_DOSYASI=ad    reads of the file named `ad` fail with a read error
+//   SIM_OKUMA_BAYTI=n       from byte n on (the bytes before it read normally)
+//   SIM_OLDUR_ESITLE=k      SIGKILL just before the k-th sync
+//   SIM_OLDUR_GIRDI=k       keyboard input is handed over one byte per read,
+//                           and SIGKILL comes when the k-th byte is asked for
+//   SIM_OLDUR_MIKRO=t       SIGKILL t microseconds after the program started
+//   SIM_KOPYA_DIZINI=dizin  after every sync, the synced file's whole content
+//                           is copied to dizin/<n>.<file name>
+//
+// Read errors are real ones: for the failing read the file's descriptor is
+// swapped for a directory's, so the C library meets EISDIR and marks the
+// stream as in error exactly as it would on a failing disk.
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+long sayi(const char* ad, long yoksa) {
+  const char* d = std::getenv(ad);
+  return d != nullptr && *d != '\0' ? std::strtol(d, nullptr, 10) : yoksa;
+}
+
+long esitleme_sayaci = 0;
+long girdi_sayaci = 0;
+
+// The name of the file behind a descriptor, without its folder.
+bool dosya_adi(int fd, char* ad, std::size_t boy) {
+  char yol[64];
+  std::snprintf(yol, sizeof yol, "/proc/self/fd/%d", fd);
+  char hedef[4096];
+  ssize_t n = readlink(yol, hedef, sizeof hedef - 1);
+  if (n <= 0) return false;
+  hedef[n] = '\0';
+  const char* bolu = std::strrchr(hedef, '/');
+  const char* son = bolu != nullptr ? bolu + 1 : hedef;
+  std::size_t n_ad = std::strlen(son);
+  if (n_ad >= boy) return false;
+  std::memcpy(ad, son, n_ad + 1);
+  return true;
+}
+
+void kopyala(int fd, long sira) {
+  const char* dizin = std::getenv("SIM_KOPYA_DIZINI");
+  char ad[256];
+  if (dizin == nullptr || !dosya_adi(fd, ad, sizeof ad)) return;
+  char yol[4096];
+  std::snprintf(yol, sizeof yol, "%s/%ld.%s", dizin, sira, ad);
+  int hedef = open(yol, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (hedef < 0) return;
+  char tampon[65536];
+  off_t konum = 0;
+  ssize_t n;
+  while ((n = pread(fd, tampon, sizeof tampon, konum)) > 0) {
+    if (write(hedef, tampon, static_cast<std::size_t>(n)) != n) break;
+    konum += n;
+  }
+  close(hedef);
+}
+
+// One sync through the C library's `gercek`: counted, failed or turned into
+// a kill as the settings say, and copied after it when asked.
+int esitle(int fd, int (*gercek)(int)) {
+  long sira = ++esitleme_sayaci;
+  if (sira == sayi("SIM_OLDUR_ESITLE", 0)) raise(SIGKILL);
+  const char* hata = std::getenv("SIM_ESITLE_HATASI");
+  if (hata != nullptr && *hata != '\0') {
+    long k = std::strtol(hata, nullptr, 10);
+    bool sonrakiler = hata[std::strlen(hata) - 1] == '+';
+    if (sira == k || (sonrakiler && sira > k)) {
+      errno = EIO;
+      return -1;
+    }
+  }
+  int r = gercek(fd);
+  if (r == 0) kopyala(fd, sira);
+  return r;
+}
+
+template <class F>
+F gercegi(const char* ad) {
+  return reinterpret_cast<F>(dlsym(RTLD_NEXT, ad));
+}
+
+__attribute__((constructor)) void basla() {
+  long mikro = sayi("SIM_OLDUR_MIKRO", -1);
+  if (mikro < 0) return;
+  struct sigevent olay = {};
+  olay.sigev_notify = SIGEV_SIGNAL;
+  olay.sigev_signo = SIGKILL;
+  timer_t zamanlayici;
+  if (timer_create(CLOCK_MONOTONIC, &olay, &zamanlayici) != 0) return;
+  struct itimerspec sure = {};
+  sure.it_value.tv_sec = mikro / 1000000;
+  sure.it_value.tv_nsec = (mikro % 1000000) * 1000;
+  if (sure.it_value.tv_sec == 0 && sure.it_value.tv_nsec == 0) sure.it_value.tv_nsec = 1;
+  timer_settime(zamanlayici, 0, &sure, nullptr);
+}
+
+}  // namespace
+
+extern "C" {
+
+int fdatasync(int fd) {
+  static auto gercek = gercegi<int (*)(int)>("fdatasync");
+  return esitle(fd, gercek);
+}
+
+int fsync(int fd) {
+  static auto gercek = gercegi<int (*)(int)>("fsync");
+  return esitle(fd, gercek);
+}
+
+ssize_t read(int fd, void* tampon, size_t n) {
+  static auto gercek = gercegi<ssize_t (*)(int, void*, size_t)>("read");
+  long oldur = sayi("SIM_OLDUR_GIRDI", 0);
+  if (fd == 0 && oldur > 0) {
+    if (++girdi_sayaci == oldur) raise(SIGKILL);
+    if (n > 1) n = 1;
+  }
+  return gercek(fd, tampon, n);
+}
+
+size_t fread(void* tampon, size_t boy, size_t adet, FILE* akis) {
+  static auto gercek = gercegi<size_t (*)(void*, size_t, size_t, FILE*)>("fread");
+  const char* hedef = std::getenv("SIM_OKUMA_DOSYASI");
+  int fd = fileno(akis);
+  char ad[256];
+  if (hedef == nullptr || boy == 0 || fd < 0 || !dosya_adi(fd, ad, sizeof ad) ||
+      std::strcmp(ad, hedef) != 0) {
+    return gercek(tampon, boy, adet, akis);
+  }
+  // The stream is unbuffered, so the descriptor's position is the stream's.
+  off_t konum = lseek(fd, 0, SEEK_CUR);
+  off_t bozuk = sayi("SIM_OKUMA_BAYTI", 0);
+  if (konum < 0 || konum + static_cast<off_t>(boy * adet) <= bozuk) {
+    return gercek(tampon, boy, adet, akis);
+  }
+  // The whole items before the bad byte read normally; the next read fails.
+  size_t saglam = konum < bozuk ? static_cast<size_t>(bozuk - konum) / boy : 0;
+  size_t okunan = saglam > 0 ? gercek(tampon, boy, saglam, akis) : 0;
+  if (okunan < saglam) return okunan;
+  int yedek = dup(fd);
+  int dizin = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (yedek < 0 || dizin < 0) std::abort();
+  dup2(dizin, fd);
+  okunan += gercek(static_cast<char*>(tampon) + okunan * boy, boy, adet - okunan, akis);
+  dup3(yedek, fd, O_CLOEXEC);
+  close(yedek);
+  close(dizin);
+  return okunan;
+}
+
+}  // extern "C"

@@ -1,0 +1,230 @@
+// Every record write of the program under a full disk and a failing sync: a
+// write either lands whole and the operation goes on, or "Kayit Yazilamadi!"
+// is shown and the file is byte for byte as it was. The file size limit is
+// set at every byte of the written record (and one before it); the sync
+// fails through the preloaded fault library.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "fault_kit.h"
+#include "harness.h"
+#include "record_kit.h"
+#include "screens.h"
+
+namespace {
+
+using namespace kayit_kiti;
+
+const std::string HATA = "Kayit Yazilamadi!" + DONUS;
+
+// One record write: the files before it, what is typed, the file it writes,
+// where in that file the record lands, and the file after a successful write.
+struct Yazma {
+  const char* ad;
+  std::map<std::string, std::string> once;
+  std::string girdi;  // the whole session
+  std::string dosya;
+  long bas;            // the record's first byte in the file
+  long boy;            // the record's size
+  std::string sonra;   // the written file after success
+  int esitleme;        // which sync of the session is this write's
+  std::string basari;  // shown after success instead of the failure message
+};
+
+void PrintTo(const Yazma& y, std::ostream* os) {
+  *os << y.ad;
+}
+
+hasta birinci() {
+  return hasta_kaydi("11111111111", "Ayse Kaya", "Ssk", 40);
+}
+hasta ikinci() {
+  return hasta_kaydi("22222222222", "Ahmet Yilmaz", "Yok", 150);
+}
+
+std::string iki_hasta(const hasta& ikinci_hasta = ikinci()) {
+  return dosya({birinci(), ikinci_hasta});
+}
+
+// The session of the built-in account: `govde`, then the return key and 14.
+std::string oturum_x(const std::string& govde) {
+  return oturum_girdisi(govde + "x");
+}
+
+std::vector<Yazma> yazmalar() {
+  std::vector<Yazma> v;
+  {
+    hasta sonra = ikinci();
+    sonra.ucret = 175.5;
+    v.push_back({"Cashier",
+                 {{HASTA_DOSYASI, iki_hasta()}},
+                 oturum_x("8\n22222222222\n25.5\n"),
+                 HASTA_DOSYASI,
+                 376,
+                 376,
+                 iki_hasta(sonra),
+                 1,
+                 "(Toplam 2 hasta kayitli)"});
+  }
+  v.push_back({"Deletion",
+               {{HASTA_DOSYASI, iki_hasta()}},
+               oturum_x("3\n22222222222\nE"),
+               HASTA_DOSYASI,
+               376,
+               376,
+               iki_hasta(bos_kayit()),
+               1,
+               "(Toplam 1 hasta kayitli)"});
+  {
+    hasta sonra = ikinci();
+    koy(sonra.isim, "Mehmet Can");
+    v.push_back({"Editing",
+                 {{HASTA_DOSYASI, iki_hasta()}},
+                 oturum_x("2\n22222222222\n\nmehmet can\n" + tekrar("\n", 10)),
+                 HASTA_DOSYASI,
+                 376,
+                 376,
+                 iki_hasta(sonra),
+                 1,
+                 "(Toplam 2 hasta kayitli)"});
+  }
+  v.push_back({"Admission",
+               {{HASTA_DOSYASI, iki_hasta()}},
+               oturum_x("5\n22222222222\n01/02/2024\n10:30\nates\ndahiliye\n"),
+               HASTA_DOSYASI,
+               376,
+               376,
+               iki_hasta(kabul_edilmis(ikinci(), "01/02/2024", "10:30", "Ates", "Dahiliye")),
+               1,
+               "(Toplam 2 hasta kayitli)"});
+  const hasta yatan = kabul_edilmis(ikinci());
+  hasta cikan = cikmis(yatan, "Dr Ali Veli", "Grip", "Parol", "03/02/2024", "11:00");
+  cikan.ucret += 100;
+  const std::string cikis_girdisi =
+      oturum_x("6\n22222222222\ndr ali veli\ngrip\nparol\n03/02/2024\n11:00\n100\n");
+  v.push_back({"DischargeRewrite",
+               {{HASTA_DOSYASI, iki_hasta(yatan)}},
+               cikis_girdisi,
+               HASTA_DOSYASI,
+               376,
+               376,
+               iki_hasta(cikan),
+               1,
+               "(Toplam 2 hasta kayitli)"});
+  {
+    // Three earlier examinations; the new one is the fourth record. The
+    // patient stands in the first slot, so that the limits on the archive
+    // leave room for the patient's own rewrite.
+    arsiv eski = arsiv_kaydi(cikmis(kabul_edilmis(birinci())), 0);
+    std::string arsiv_once = dosya({eski, eski, eski});
+    v.push_back({"DischargeArchive",
+                 {{HASTA_DOSYASI, bayt(yatan)}, {ARSIV_DOSYASI, arsiv_once}},
+                 cikis_girdisi,
+                 ARSIV_DOSYASI,
+                 3 * 184,
+                 184,
+                 arsiv_once + bayt(arsiv_kaydi(cikan, 100)),
+                 2,
+                 "(Toplam 1 hasta kayitli)"});
+  }
+  v.push_back({"Registration",
+               {{HASTA_DOSYASI, iki_hasta()}},
+               oturum_x("1\n33333333333\nzeynep demir\nk\n05/06/1990\nizmir\na rh+\nkordon 7\n"
+                        "izmir\nkonak\n2324567890\nbekar\n\n"),
+               HASTA_DOSYASI,
+               752,
+               376,
+               iki_hasta() + bayt(kayitli_hasta({"33333333333", "Zeynep Demir", "K", "05/06/1990",
+                                                 "Izmir", "A Rh+", "Kordon 7", "Izmir", "Konak",
+                                                 "2324567890", "Bekar", "Yok"})),
+               1,
+               "Sosyal Guvence: " + DONUS});
+  {
+    std::string personel_once = dosya({hesap("ali", "a1"), hesap("veli", "gizli")});
+    v.push_back({"StaffRegistration",
+                 {{PERSONEL_DOSYASI, personel_once}},
+                 oturum_x("9\nyeni\nsifre1\n"),
+                 PERSONEL_DOSYASI,
+                 88,
+                 44,
+                 personel_once + bayt(hesap("yeni", "sifre1")),
+                 1,
+                 "Sifre: " + DONUS});
+    // After a change the menu follows at once and takes the "x" as a choice
+    // that is no number; after a failure the return prompt takes it.
+    v.push_back({"PasswordChange",
+                 {{PERSONEL_DOSYASI, personel_once}},
+                 giris_girdisi("veli", "gizli") + "10\ngizli\nyeni1\nx\n14\n",
+                 PERSONEL_DOSYASI,
+                 44,
+                 44,
+                 dosya({hesap("ali", "a1"), hesap("veli", "yeni1")}),
+                 1,
+                 "Yeni Sifre: \f"});
+  }
+  return v;
+}
+
+class WriteFault : public ::testing::TestWithParam<Yazma> {
+ protected:
+  void SetUp() override { hazirla(); }
+  // The files as they were before the session, and no others.
+  void hazirla() {
+    for (const char* ad : {HASTA_DOSYASI, PERSONEL_DOSYASI, ARSIV_DOSYASI}) {
+      std::remove(c.yol(ad).c_str());
+    }
+    for (const auto& [ad, icerik] : GetParam().once) c.yaz(ad, icerik);
+  }
+  // Runs the session; `tamam` says whether the write should have landed.
+  void dene(bool tamam, long dosya_siniri, const std::string& durum) {
+    const Yazma& y = GetParam();
+    Sonuc s = c.calistir(y.girdi, 30, dosya_siniri);
+    ASSERT_FALSE(s.zaman_asimi) << durum;
+    EXPECT_EQ(s.durum, 0) << durum;
+    bool hata_var = s.cikti.find(HATA) != std::string::npos;
+    if (tamam) {
+      EXPECT_EQ(c.oku(y.dosya), y.sonra) << durum;
+      EXPECT_FALSE(hata_var) << durum;
+      EXPECT_NE(s.cikti.find(y.basari), std::string::npos) << durum;
+    } else {
+      EXPECT_EQ(c.oku(y.dosya), y.once.count(y.dosya) ? y.once.at(y.dosya) : "") << durum;
+      EXPECT_TRUE(hata_var) << durum;
+      EXPECT_EQ(s.cikti.find(y.basari), std::string::npos) << durum;
+    }
+    hazirla();
+  }
+  Calisma c;
+};
+
+// The disk is full at every byte of the record in turn: only room for the
+// whole record lets it land.
+TEST_P(WriteFault, FileSizeLimit) {
+  WINDOWS_DISI("file size limit (RLIMIT_FSIZE) to stand in for a full disk");
+  const Yazma& y = GetParam();
+  for (long sinir = y.bas - 1; sinir <= y.bas + y.boy; ++sinir) {
+    dene(sinir == y.bas + y.boy, sinir, "limit " + std::to_string(sinir));
+  }
+}
+
+// The record was written but could not be put on disk: the clerk is told,
+// and the file goes back to what it was, so a retry cannot count twice. The
+// same when every later sync fails as well.
+TEST_P(WriteFault, SyncFails) {
+  WINDOWS_DISI("preloaded fault library");
+  const Yazma& y = GetParam();
+  for (std::string hangisi : {std::to_string(y.esitleme), std::to_string(y.esitleme) + "+"}) {
+    ariza::Ariza a({{"SIM_ESITLE_HATASI", hangisi}});
+    dene(false, -1, "failing sync " + hangisi);
+  }
+  dene(true, -1, "no failure");
+}
+
+INSTANTIATE_TEST_SUITE_P(Case, WriteFault, ::testing::ValuesIn(yazmalar()),
+                         [](const auto& info) { return std::string(info.param.ad); });
+
+}  // namespace
