@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "fault_kit.h"
 #include "harness.h"
 #include "record_kit.h"
 #include "screens.h"
@@ -270,6 +271,16 @@ TEST(Report, LargeFileWriteFails) {
   d.yaz(HASTA_DOSYASI, b.veri);
   EXPECT_EQ(oturum(d, "12\nx", static_cast<long>(b.rapor.size() / 2)).cikti,
             oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")));
+}
+
+// A report that was written but could not be put on disk is not a saved
+// report either.
+TEST(Report, SyncFails) {
+  WINDOWS_DISI("preloaded fault library");
+  Calisma c;
+  c.yaz(HASTA_DOSYASI, karisik_dosya());
+  ariza::Ariza a({{"SIM_ESITLE_HATASI", "1"}});
+  EXPECT_EQ(oturum(c, "12\nx").cikti, oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")));
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ void hrapor() {
   }
   if (tamam) tamam = std::fprintf(r, "\n(Toplam %d hasta kayitli)", i) >= 0;
   // A report that did not reach the disk whole is not a saved report.
+  if (tamam) tamam = disk_esitle(r);
   if (!rapor.kapat()) tamam = false;
   dosya.kapat();
   if (!tamam) {
