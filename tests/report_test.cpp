@@ -3,6 +3,7 @@
 // files that cannot be opened or written.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -281,6 +282,23 @@ TEST(Report, SyncFails) {
   c.yaz(HASTA_DOSYASI, karisik_dosya());
   ariza::Ariza a({{"SIM_ESITLE_HATASI", "1"}});
   EXPECT_EQ(oturum(c, "12\nx").cikti, oturum_ekrani(rapor_ekrani("Dosya Olusturulamadi!")));
+}
+
+// A report path that is the patient file under another name, through a hard
+// or a symbolic link, is not written: the patients stay.
+TEST(Report, LinkedToThePatientFile) {
+  WINDOWS_DISI("links made by the test through POSIX calls");
+  for (bool sembolik : {false, true}) {
+    SCOPED_TRACE(sembolik ? "symbolic link" : "hard link");
+    Calisma c;
+    c.yaz(HASTA_DOSYASI, karisik_dosya());
+    std::string rapor = c.yol(RAPOR_DOSYASI);
+    ASSERT_EQ(sembolik ? symlink(HASTA_DOSYASI, rapor.c_str())
+                       : link(c.yol(HASTA_DOSYASI).c_str(), rapor.c_str()),
+              0);
+    oturum(c, "12\nx", rapor_ekrani("Dosya Olusturulamadi!"));
+    EXPECT_EQ(c.oku(HASTA_DOSYASI), karisik_dosya());
+  }
 }
 
 }  // namespace

@@ -77,6 +77,12 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
   return f;
 }
 
+bool disk_ayni(const char* ad, FILE* f) {
+  struct stat yol, acik;
+  if (stat(ad, &yol) != 0 || fstat(fileno(f), &acik) != 0) return false;
+  return yol.st_dev == acik.st_dev && yol.st_ino == acik.st_ino;
+}
+
 bool disk_esitle(FILE* f) {
   if (std::fflush(f) != 0) return false;
   int r;

@@ -24,6 +24,19 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
   return f;
 }
 
+bool disk_ayni(const char* ad, FILE* f) {
+  BY_HANDLE_FILE_INFORMATION acik, yol;
+  HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
+  if (h == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(h, &acik)) return false;
+  HANDLE y = CreateFileA(ad, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (y == INVALID_HANDLE_VALUE) return false;
+  bool tamam = GetFileInformationByHandle(y, &yol) != 0;
+  CloseHandle(y);
+  return tamam && yol.dwVolumeSerialNumber == acik.dwVolumeSerialNumber &&
+         yol.nFileIndexHigh == acik.nFileIndexHigh && yol.nFileIndexLow == acik.nFileIndexLow;
+}
+
 bool disk_esitle(FILE* f) {
   if (std::fflush(f) != 0) return false;
   return _commit(_fileno(f)) == 0;

@@ -17,6 +17,10 @@ enum class AcmaKipi {
 // files come back unbuffered: every write reaches the system at once.
 FILE* disk_ac(const char* ad, AcmaKipi kip);
 
+// Whether the path `ad` names the very file open as `f` (through a hard or a
+// symbolic link, say).
+bool disk_ayni(const char* ad, FILE* f);
+
 // Flushes the stream and waits until its data is on the disk.
 bool disk_esitle(FILE* f);
 

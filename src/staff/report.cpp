@@ -17,8 +17,12 @@ void hrapor() {
     yaz("Dosya Acilamadi!");
     return bitir();
   }
-  // A text stream: each line break is stored as the platform's line end.
-  Dosya rapor = dosya_ac(RAPOR_DOSYASI, AcmaKipi::yeni_metin);
+  // A text stream: each line break is stored as the platform's line end. A
+  // report path that leads to the patient file itself (a link) would empty
+  // it, so it counts as a report that cannot be created.
+  Dosya rapor;
+  if (!disk_ayni(RAPOR_DOSYASI, dosya.akis()))
+    rapor = dosya_ac(RAPOR_DOSYASI, AcmaKipi::yeni_metin);
   if (!rapor) {
     dosya.kapat();
     yaz("Dosya Olusturulamadi!");
