@@ -8,8 +8,11 @@
 //   SIM_OKUMA_DOSYASI=ad    reads of the file named `ad` fail with a read error
 //   SIM_OKUMA_BAYTI=n       from byte n on (the bytes before it read normally)
 //   SIM_OLDUR_ESITLE=k      SIGKILL just before the k-th sync
-//   SIM_OLDUR_GIRDI=k       keyboard input is handed over one byte per read,
-//                           and SIGKILL comes when the k-th byte is asked for
+//   SIM_TEK_BAYT=1          keyboard input is handed over one byte per read,
+//                           as typed by hand, so that the program shows
+//                           every prompt before it reads the answer
+//   SIM_OLDUR_GIRDI=k       the same, and SIGKILL comes when the k-th byte
+//                           is asked for
 //   SIM_OLDUR_MIKRO=t       SIGKILL t microseconds after the program started
 //   SIM_KOPYA_DIZINI=dizin  after every sync, the synced file's whole content
 //                           is copied to dizin/<n>.<file name>
@@ -129,7 +132,7 @@ int fsync(int fd) {
 ssize_t read(int fd, void* tampon, size_t n) {
   static auto gercek = gercegi<ssize_t (*)(int, void*, size_t)>("read");
   long oldur = sayi("SIM_OLDUR_GIRDI", 0);
-  if (fd == 0 && oldur > 0) {
+  if (fd == 0 && (oldur > 0 || sayi("SIM_TEK_BAYT", 0) == 1)) {
     if (++girdi_sayaci == oldur) raise(SIGKILL);
     if (n > 1) n = 1;
   }

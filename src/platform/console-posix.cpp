@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <termios.h>
@@ -131,9 +132,24 @@ bool hepsini_yaz(const unsigned char* veri, std::size_t boy) {
   return true;
 }
 
+// A standard descriptor that is closed at start would be handed out again by
+// the first open, and the screen would be written into a record file. Each
+// closed one gets the null device instead; a closed input then simply ends.
+void standartlari_ac() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    int bos = open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    if (bos >= 0 && bos != fd) {
+      dup2(bos, fd);
+      close(bos);
+    }
+  }
+}
+
 }  // namespace
 
 void konsol_baslat() {
+  standartlari_ac();
   terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &ilk_kip) == 0;
   cikti_terminal = isatty(STDOUT_FILENO);
   sinyalleri_kur(sinyalde_geri_al);

@@ -8,8 +8,10 @@
 
 #include <cstddef>
 
-// Prepares the console once at start: remembers the terminal's mode and
-// makes sure it is restored at exit and on termination signals.
+// Prepares the console once at start, before any file is opened: puts the
+// null device on a closed standard input, output or error, remembers the
+// terminal's mode and makes sure it is restored at exit and on termination
+// signals.
 void konsol_baslat();
 
 // Puts the terminal back as it was found. Safe to call more than once.
