@@ -217,3 +217,7 @@ struct termios Surec::kip() const {
   if (uc_ >= 0) tcgetattr(uc_, &t);
   return t;
 }
+
+void Surec::kip_koy(const struct termios& kip) {
+  tcsetattr(uc_, TCSANOW, &kip);
+}

@@ -68,6 +68,10 @@ class Surec {
   struct termios kip() const;
   const struct termios& ilk_kip() const { return ilk_; }
 
+  // Sets the terminal's mode, as a shell does when it takes the terminal
+  // back from a stopped job.
+  void kip_koy(const struct termios& kip);
+
  private:
   bool bitti_mi(int secenek);
 

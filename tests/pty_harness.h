@@ -14,9 +14,13 @@ class PtyOturumu {
  public:
   // Starts the program in `dizin` on a new pseudo-terminal, whose mode is
   // the system's default without UTF-8 line editing (IUTF8), so that what
-  // the program sets is seen.
-  explicit PtyOturumu(const std::string& dizin)
-      : surec_({Baglanti::terminal, dizin, -1}, programi_calistir) {}
+  // the program sets is seen. With `is_olarak` it runs as a job of a small
+  // shell in the same session, so that Ctrl+Z stops it as at an interactive
+  // shell (the shell itself leaves the terminal alone).
+  explicit PtyOturumu(const std::string& dizin, bool is_olarak = false);
+  ~PtyOturumu();
+  PtyOturumu(const PtyOturumu&) = delete;
+  PtyOturumu& operator=(const PtyOturumu&) = delete;
 
   // Types bytes as the keyboard would.
   void gonder(const std::string& bayt) { surec_.yaz(bayt); }
@@ -43,9 +47,23 @@ class PtyOturumu {
   // The terminal's mode before the program started.
   const struct termios& ilk_kip() const { return surec_.ilk_kip(); }
 
-  pid_t pid() const { return surec_.pid(); }
+  // Sets the terminal's mode, as a shell does when it takes the terminal
+  // back from a stopped job.
+  void kip_koy(const struct termios& kip) { surec_.kip_koy(kip); }
+
+  // The program's process.
+  pid_t pid() const { return program_; }
 
  private:
+  // The pipe through which the shell of a job tells the program's pid.
+  struct Boru {
+    Boru();
+    int oku = -1;
+    int yaz = -1;
+  };
+
+  Boru boru_;
   Surec surec_;
+  pid_t program_ = -1;
   std::size_t isaret_ = 0;
 };

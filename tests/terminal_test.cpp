@@ -5,7 +5,10 @@
 #include <signal.h>
 #include <termios.h>
 
+#include <chrono>
+#include <fstream>
 #include <string>
+#include <thread>
 
 #include "harness.h"
 #include "pty_harness.h"
@@ -142,6 +145,77 @@ TEST(Terminal, SignalAtPassword) {
   ASSERT_TRUE(p.bekle("**"));
   kill(p.pid(), SIGTERM);
   EXPECT_EQ(p.bitis(), 128 + SIGTERM);
+  EXPECT_TRUE(ayni_kip(p.kip(), ilk));
+}
+
+// Whether the process has stopped, within `ms` milliseconds.
+bool durdu(pid_t pid, int ms = 5000) {
+  std::string yol = "/proc/" + std::to_string(pid) + "/stat";
+  for (int i = 0; i < ms / 5; ++i) {
+    std::ifstream f(yol);
+    std::string satir;
+    std::getline(f, satir);
+    std::size_t kapa = satir.rfind(')');
+    if (kapa != std::string::npos && kapa + 2 < satir.size() && satir[kapa + 2] == 'T') return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return false;
+}
+
+// Ctrl+Z at a single-key read, as at an interactive shell, and fg: while the
+// program is stopped the shell has the terminal as it was found; continued,
+// the read goes on without echo and without Enter. Tried at the password
+// entry, the deletion confirmation and the return prompt.
+TEST(Terminal, Suspend) {
+  WINDOWS_DISI("job control");
+  Calisma c;
+  c.yaz(HASTA_DOSYASI, bayt(kayit_kiti::hasta_kaydi("12345678901")));
+  PtyOturumu p(c.dizin(), true);
+  const struct termios& ilk = p.ilk_kip();
+  auto durdur_surdur = [&](const char* yer) {
+    SCOPED_TRACE(yer);
+    ASSERT_NO_FATAL_FAILURE(tek_tus_kipini_bekle(p));
+    p.gonder("\x1a");  // Ctrl+Z
+    ASSERT_TRUE(durdu(p.pid()));
+    EXPECT_TRUE(ayni_kip(p.kip(), ilk)) << "the shell gets its terminal back";
+    p.kip_koy(ilk);          // the shell's own mode, whatever the program left
+    kill(p.pid(), SIGCONT);  // fg
+    // Single keys again after fg.
+    ASSERT_NO_FATAL_FAILURE(tek_tus_kipini_bekle(p));
+  };
+
+  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
+  p.gonder("nobet\r");
+  ASSERT_TRUE(p.bekle("Sifre: "));
+  p.gonder("no");
+  ASSERT_TRUE(p.bekle("**"));
+  ASSERT_NO_FATAL_FAILURE(durdur_surdur("password"));
+  // Each key shows its asterisk at once, before Enter, and is not echoed.
+  p.gonder("b");
+  ASSERT_TRUE(p.bekle("*"));
+  p.gonder("e");
+  ASSERT_TRUE(p.bekle("*"));
+  p.gonder("t\r");
+  ASSERT_TRUE(p.bekle("Seciminiz: "));
+  std::size_t bas = p.cikti().find("Sifre: ");
+  std::string sifre = p.cikti().substr(bas, p.cikti().find(TEMIZLE, bas) - bas);
+  EXPECT_EQ(sifre, "Sifre: ******") << "a password key was echoed";
+
+  p.gonder("3\r12345678901\r");
+  ASSERT_TRUE(p.bekle("Emin Misiniz (E-H): "));
+  ASSERT_NO_FATAL_FAILURE(durdur_surdur("confirmation"));
+  p.gonder("h");  // no Enter: the key alone answers
+  ASSERT_TRUE(p.bekle("(Toplam 1 hasta kayitli)"));
+  ASSERT_TRUE(p.bekle("basiniz)"));
+  ASSERT_NO_FATAL_FAILURE(durdur_surdur("return prompt"));
+  p.gonder("q");
+  ASSERT_TRUE(p.bekle("Seciminiz: "));
+  // Line mode again, as the program keeps it, after the key.
+  struct termios satir = ilk;
+  satir.c_iflag |= IUTF8;
+  EXPECT_TRUE(ayni_kip(p.kip(), satir));
+  p.gonder("14\r");
+  EXPECT_EQ(p.bitis(), 0);
   EXPECT_TRUE(ayni_kip(p.kip(), ilk));
 }
 

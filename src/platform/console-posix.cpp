@@ -30,6 +30,8 @@ struct termios ilk_kip;                 // the terminal's mode as found at start
 struct termios satir_kipi;              // the mode of line reads while the program runs
 bool satir_kipi_farkli = false;         // the program's line mode differs from the found one
 volatile sig_atomic_t kip_degisti = 0;  // the terminal is not in the mode it was found in
+struct termios ham_kip;                 // the single-key mode made from the line mode
+volatile sig_atomic_t ham_kipte = 0;    // a single-key read has the terminal
 bool terminal = false;                  // keyboard input comes from a terminal
 bool cikti_terminal = false;            // screen output goes to a terminal
 int derinlik = 0;                       // how many single-key guards are alive
@@ -50,19 +52,52 @@ void sinyalde_geri_al() {
   if (kip_degisti) tcsetattr(STDIN_FILENO, TCSANOW, &ilk_kip);
 }
 
+// Gone on after a stop, from inside a signal handler: the mode the program
+// was in, whatever the shell did with the terminal meanwhile.
+void kipi_yeniden_kur() {
+  if (ham_kipte) {
+    tcsetattr(STDIN_FILENO, TCSANOW, &ham_kip);
+  } else if (kip_degisti) {
+    tcsetattr(STDIN_FILENO, TCSANOW, &satir_kipi);
+  }
+}
+
+// Holds Ctrl+Z and the continue back while the terminal's mode and the flags
+// that tell it change together.
+class DurdurmaBekler {
+ public:
+  DurdurmaBekler() {
+    sigset_t kume;
+    sigemptyset(&kume);
+    sigaddset(&kume, SIGTSTP);
+    sigaddset(&kume, SIGCONT);
+    sigprocmask(SIG_BLOCK, &kume, &eski_);
+  }
+  ~DurdurmaBekler() { sigprocmask(SIG_SETMASK, &eski_, nullptr); }
+  DurdurmaBekler(const DurdurmaBekler&) = delete;
+  DurdurmaBekler& operator=(const DurdurmaBekler&) = delete;
+
+ private:
+  sigset_t eski_;
+};
+
 void ham_kipe_gec() {
   if (derinlik++ > 0 || !terminal) return;
-  struct termios ham = satir_kipi;
-  ham.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
-  ham.c_cc[VMIN] = 1;
-  ham.c_cc[VTIME] = 0;
+  DurdurmaBekler bekle;
+  ham_kip = satir_kipi;
+  ham_kip.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+  ham_kip.c_cc[VMIN] = 1;
+  ham_kip.c_cc[VTIME] = 0;
   kip_degisti = 1;
-  kipe_gec(ham);
+  ham_kipte = 1;
+  kipe_gec(ham_kip);
 }
 
 void ham_kipten_cik() {
   if (--derinlik > 0 || !terminal) return;
+  DurdurmaBekler bekle;
   kipe_gec(satir_kipi);
+  ham_kipte = 0;
   kip_degisti = satir_kipi_farkli;
 }
 
@@ -155,6 +190,7 @@ void konsol_baslat() {
   sinyalleri_kur(sinyalde_geri_al);
   std::atexit(konsol_birak);
   if (!terminal) return;
+  durdurmayi_kur(sinyalde_geri_al, kipi_yeniden_kur);
   satir_kipi = ilk_kip;
 #ifdef IUTF8
   // The terminal's own line editing must erase a whole UTF-8 character,
@@ -169,8 +205,10 @@ void konsol_baslat() {
 }
 
 void konsol_birak() {
+  DurdurmaBekler bekle;
   if (kip_degisti) kipe_gec(ilk_kip);
   kip_degisti = 0;
+  ham_kipte = 0;
 }
 
 void konsol_temizle() {

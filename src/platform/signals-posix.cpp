@@ -1,5 +1,7 @@
 #include <signal.h>
 
+#include <cerrno>
+
 #include "platform/signals.h"
 
 namespace {
@@ -17,7 +19,49 @@ void sinyal_geldi(int sinyal) {
   raise(sinyal);
 }
 
+void (*volatile durmadan_once_isi)() = nullptr;
+void (*volatile surunce_isi)() = nullptr;
+
+// Ctrl+Z: the work before the stop, the stop itself as the signal would have
+// made it, and the work after it.
+void durduruldu(int) {
+  int eski_hata = errno;
+  if (durmadan_once_isi != nullptr) durmadan_once_isi();
+  struct sigaction varsayilan = {};
+  varsayilan.sa_handler = SIG_DFL;
+  sigemptyset(&varsayilan.sa_mask);
+  struct sigaction bu;
+  sigaction(SIGTSTP, &varsayilan, &bu);
+  sigset_t kume;
+  sigemptyset(&kume);
+  sigaddset(&kume, SIGTSTP);
+  sigprocmask(SIG_UNBLOCK, &kume, nullptr);
+  raise(SIGTSTP);
+  sigprocmask(SIG_BLOCK, &kume, nullptr);
+  sigaction(SIGTSTP, &bu, nullptr);
+  if (surunce_isi != nullptr) surunce_isi();
+  errno = eski_hata;
+}
+
+void surduruldu(int) {
+  int eski_hata = errno;
+  if (surunce_isi != nullptr) surunce_isi();
+  errno = eski_hata;
+}
+
 }  // namespace
+
+void durdurmayi_kur(void (*durmadan_once)(), void (*surunce)()) {
+  durmadan_once_isi = durmadan_once;
+  surunce_isi = surunce;
+  struct sigaction sa = {};
+  sa.sa_flags = SA_RESTART;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_handler = durduruldu;
+  sigaction(SIGTSTP, &sa, nullptr);
+  sa.sa_handler = surduruldu;
+  sigaction(SIGCONT, &sa, nullptr);
+}
 
 void sinyalleri_kur(void (*son_is)()) {
   son_isi = son_is;

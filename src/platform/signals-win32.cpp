@@ -40,6 +40,8 @@ void sinyalleri_kur(void (*son_is)()) {
   SetConsoleCtrlHandler(kesildi, TRUE);
 }
 
+void durdurmayi_kur(void (*)(), void (*)()) {}
+
 YazmaKorumasi::YazmaKorumasi() : eski_(0) {
   AcquireSRWLockExclusive(&yazma_kilidi);
 }

@@ -18,6 +18,14 @@ using SinyalMaskesi = sigset_t;
 // async-signal-safe.
 void sinyalleri_kur(void (*son_is)());
 
+// Job control at a terminal (Ctrl+Z, then fg): `durmadan_once` runs before
+// the program stops, and `surunce` once it goes on, also after a stop it did
+// not see coming. Both run inside signal handlers and must be
+// async-signal-safe. Where a stop would leave nobody to continue the program,
+// the system drops it and `surunce` follows at once. (The Windows console has
+// no job control.)
+void durdurmayi_kur(void (*durmadan_once)(), void (*surunce)());
+
 // While one of these lives, SIGINT, SIGTERM and SIGHUP wait (on Windows,
 // Ctrl+C, Ctrl+Break and the closing of the console), so that a record write
 // is never cut in half by them.
