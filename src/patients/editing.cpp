@@ -17,16 +17,19 @@
 namespace {
 
 // Whether a patient in use other than the one in slot `kendi` holds the
-// identity number `metin`. It reads the patient file through a stream of its
-// own, so the edit's stream and its position stay untouched.
-bool baskasinda(const char* metin, int64_t kendi) {
+// identity number `metin`: 1 or 0, or OKUMA_HATASI when a read error ended
+// the scan first. It reads the patient file through a stream of its own, so
+// the edit's stream and its position stay untouched.
+int baskasinda(const char* metin, int64_t kendi) {
   Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
-  if (!dosya) return false;
+  if (!dosya) return 0;
   std::size_t boy = std::strlen(metin);
   hasta kayit;
-  return ilk_kayit(dosya.akis(), kayit, [&](const hasta& k, int64_t sira) {
-           return sira != kendi && alan_metin_esit(k.tckimlik, metin, boy);
-         }) >= 0;
+  int64_t sira = ilk_kayit(dosya.akis(), kayit, [&](const hasta& k, int64_t s) {
+    return s != kendi && alan_metin_esit(k.tckimlik, metin, boy);
+  });
+  if (sira == OKUMA_HATASI) return OKUMA_HATASI;
+  return sira >= 0 ? 1 : 0;
 }
 
 // Shows the old value and asks for a new one until the answer is empty or
@@ -73,7 +76,12 @@ void duzenle() {
   if (duzen[0] != '\0') {
     // The patient's own current number typed again is kept as it is; only a
     // number that another patient in use holds is refused.
-    if (baskasinda(duzen, b.sira)) {
+    int baskasi = baskasinda(duzen, b.sira);
+    if (baskasi == OKUMA_HATASI) {
+      yaz("Dosya Acilamadi!");
+      return bitir();
+    }
+    if (baskasi) {
       yaz("Bu numara baska hastaya ait!");
       return bitir();
     }

@@ -15,6 +15,7 @@ void listele() {
   }
   yaz("\n");
   yaz(LISTE_BASLIGI_BICIMI, LISTE_BASLIGI_ETIKETLERI);
+  bool okunamadi;
   {
     KartBlogu kartlar(ekrana, nullptr);
     Tarama<hasta> tarama(dosya.akis());
@@ -23,9 +24,13 @@ void listele() {
       kartlar.ekle(*kayit);
       ++i;
     }
+    okunamadi = tarama.hata();
   }
   dosya.kapat();
-  if (i == 0) {
+  // Cards up to a read error are not the whole list, so no count is given.
+  if (okunamadi) {
+    yaz("\nDosya Acilamadi!");
+  } else if (i == 0) {
     yaz("\nKayitli Hasta Yok!");
   } else {
     yaz("\n(Toplam %d hasta kayitli)", i);

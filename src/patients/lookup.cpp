@@ -37,7 +37,8 @@ BulunanHasta hastabul() {
     return bulunan;
   }
   bulunan.dosya.kapat();
-  yaz("Bulunamadi!");
+  // A read error leaves it open whether the patient is there.
+  yaz(bulunan.sira == OKUMA_HATASI ? "Dosya Acilamadi!" : "Bulunamadi!");
   bitir();
   return bulunan;
 }

@@ -18,7 +18,13 @@ void ekle() {
   kayit.dolu = DOLU;
 
   alan_sor("TC Kimlik No: ", kayit.tckimlik, AlanKurali::tckimlik);
-  if (kontroltc(kayit.tckimlik)) {
+  int kayitli = kontroltc(kayit.tckimlik);
+  // Unless the whole file was read, nobody can tell that the number is free.
+  if (kayitli == OKUMA_HATASI) {
+    yaz("Dosya Acilamadi!");
+    return bitir();
+  }
+  if (kayitli) {
     yaz("Bu hasta zaten kayitli!");
     return bitir();
   }

@@ -23,6 +23,7 @@ void hastaara() {
     yaz("Dosya Acilamadi!");
     return bitir();
   }
+  bool okunamadi = false;
   if (boy != SATIR_UZUN) {
     KartBlogu kartlar(ekrana, nullptr);
     Tarama<hasta> tarama(dosya.akis());
@@ -31,8 +32,13 @@ void hastaara() {
       kartlar.ekle(*kayit);
       ++ara;
     }
+    okunamadi = tarama.hata();
   }
   dosya.kapat();
-  if (ara == 0) yaz("Bulunamadi!");
+  if (okunamadi) {
+    yaz("Dosya Acilamadi!");
+  } else if (ara == 0) {
+    yaz("Bulunamadi!");
+  }
   bitir();
 }

@@ -54,7 +54,8 @@ bool dene(int tekrar) {
   }
   sifre[say] = '\0';
   if (!isim_gecerli) return false;
-  if (kontrolsfr(isim, sifre)) {
+  // A staff file that cannot be read counts as one without accounts.
+  if (kontrolsfr(isim, sifre) == 1) {
     oturum_ac(isim);
     return true;
   }

@@ -40,7 +40,7 @@ void psifre() {
   }
   if (sira < 0) {
     dosya3.kapat();
-    yaz("Girdiginiz Sifre Yanlis!");
+    yaz(sira == OKUMA_HATASI ? "Dosya Acilamadi!" : "Girdiginiz Sifre Yanlis!");
     return bitir();
   }
   // A new password longer than the field is refused whole, never cut.

@@ -30,6 +30,7 @@ void hrapor() {
   }
   FILE* r = rapor.akis();
   bool tamam = std::fprintf(r, LISTE_BASLIGI_BICIMI, LISTE_BASLIGI_ETIKETLERI) >= 0;
+  bool okunamadi;
   {
     // The same bytes as the cards of the patient list screen.
     KartBlogu kartlar(akisa, r);
@@ -42,13 +43,17 @@ void hrapor() {
       ++i;
     }
     if (tamam) tamam = kartlar.bosalt();
+    okunamadi = tarama.hata();
   }
   if (tamam) tamam = std::fprintf(r, "\n(Toplam %d hasta kayitli)", i) >= 0;
   // A report that did not reach the disk whole is not a saved report.
   if (tamam) tamam = disk_esitle(r);
   if (!rapor.kapat()) tamam = false;
   dosya.kapat();
-  if (!tamam) {
+  if (okunamadi) {
+    // The patient file could not be read whole: no complete report.
+    yaz("Dosya Acilamadi!");
+  } else if (!tamam) {
     yaz("Dosya Olusturulamadi!");
   } else if (i == 0) {
     yaz("\nKayitli Hasta Yok!");

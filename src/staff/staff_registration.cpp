@@ -26,7 +26,12 @@ void personel() {
   kayit3.dolu = DOLU;
   basla("PERSONEL EKLEME");
   en_az_iki("Kullanici Adi: ", kayit3.isim);
-  if (kontrolism(kayit3.isim)) {
+  int kayitli = kontrolism(kayit3.isim);
+  if (kayitli == OKUMA_HATASI) {
+    yaz("Dosya Acilamadi!");
+    return bitir();
+  }
+  if (kayitli) {
     yaz("Bu personel zaten kayitli!");
     return bitir();
   }

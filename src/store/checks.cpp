@@ -14,7 +14,9 @@ int var_mi(const char* ad, F eslesir) {
   Dosya dosya = dosya_ac(ad, AcmaKipi::guncelle);
   if (!dosya) return 0;
   R kayit;
-  return ilk_kayit(dosya.akis(), kayit, eslesir) >= 0 ? 1 : 0;
+  int64_t sira = ilk_kayit(dosya.akis(), kayit, eslesir);
+  if (sira == OKUMA_HATASI) return OKUMA_HATASI;
+  return sira >= 0 ? 1 : 0;
 }
 
 }  // namespace

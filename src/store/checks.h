@@ -1,7 +1,11 @@
 // Whether a record with a given key exists. Each check opens its file, scans
 // it, stops at the first record in use that matches and closes it again. A
-// file that cannot be opened holds no records. Comparisons are exact.
+// file that cannot be opened holds no records. Comparisons are exact. Each
+// answers 1 when found, 0 when not, and OKUMA_HATASI when a read error ended
+// the scan before a match, so that "not found" is never a guess.
 #pragma once
+
+#include "store/record_file.h"
 
 // A patient in use has this identity number.
 int kontroltc(const char* metin);

@@ -76,7 +76,8 @@ class TaramaBlogu {
 // Reads a record file front to back in large blocks and hands out each
 // complete record once, in file order, with its slot number. A record is
 // looked at where it lies in the block; only one that an operation keeps is
-// copied out. An incomplete tail and a read error both end the scan. A
+// copied out. An incomplete tail and a read error both end the scan; hata()
+// tells the two apart. A
 // rewrite through the same stream moves its position, so a scan is not
 // continued after one.
 template <class R>
@@ -97,6 +98,7 @@ class Tarama {
       n_ = std::fread(blok_.veri(), sizeof(R), kapasite_, f_);
       i_ = 0;
       if (n_ < kapasite_) bitti_ = true;
+      if (n_ < kapasite_ && std::ferror(f_)) hata_ = true;
       if (n_ == 0) return nullptr;
     }
     const R* kayit = reinterpret_cast<const R*>(blok_.veri() + i_ * sizeof(R));
@@ -116,6 +118,10 @@ class Tarama {
   // Slot number of the record handed out last.
   int64_t sira() const { return sira_; }
 
+  // True when a read error, not the end of the file, ended the scan: what
+  // was handed out is then not the whole file.
+  bool hata() const { return hata_; }
+
  private:
   static_assert(alignof(R) <= 8 && sizeof(R) % alignof(R) == 0);
   static_assert(sizeof(R) <= YEDEK_BLOK);
@@ -128,12 +134,17 @@ class Tarama {
   std::size_t i_ = 0;
   int64_t sira_ = -1;
   bool bitti_ = false;
+  bool hata_ = false;
 };
+
+// What a search answers when a read error, not the end of the file, ended
+// its scan before a match: "not found" would then be a guess.
+inline constexpr int OKUMA_HATASI = -2;
 
 // Scans the file from the start for the first record in use for which
 // `eslesir(kayit)`, or `eslesir(kayit, sira)` with its slot, holds. Copies it
-// into `kayit` and answers its slot, or -1 when no record matches (`kayit`
-// is then left alone). Every other record is only looked at in place.
+// into `kayit` and answers its slot, -1 when no record matches, or
+// OKUMA_HATASI (`kayit` is then left alone). Every other record is only looked at in place.
 template <class R, class F>
 int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
   Tarama<R> tarama(f);
@@ -150,7 +161,7 @@ int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
       return tarama.sira();
     }
   }
-  return -1;
+  return tarama.hata() ? OKUMA_HATASI : -1;
 }
 
 // Writes one whole record over slot `sira` and waits until it is on disk.

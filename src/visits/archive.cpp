@@ -36,6 +36,10 @@ void muayene() {
     yaz("%11s (%.2f TL)\n", "Ucret:", kayit2.ucret);
   }
   dosya.kapat();
-  if (i == 0) yaz("Hastanin Arsiv Kaydi Bulunamadi!");
+  if (tarama.hata()) {
+    yaz("Dosya Acilamadi!");
+  } else if (i == 0) {
+    yaz("Hastanin Arsiv Kaydi Bulunamadi!");
+  }
   bitir();
 }
