@@ -69,6 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
         VezneDurumu{"DischargedPatient", Ziyaret::cikti, -30, "+30 TL\n", 1, 0, "-30.00", "0.00"},
         VezneDurumu{"NotFiniteRefused", Ziyaret::hic, 1, "1e999\nnan\n-inf\n.5e1\n", 4, 6, "1.00",
                     "6.00"},
+        // However many digits the amount has.
+        VezneDurumu{"LongAmount", Ziyaret::hic, 150, std::string(600, '0') + "5\n", 1, 155,
+                    "150.00", "155.00"},
         // An amount that would make the balance infinite is refused like zero.
         VezneDurumu{"OverflowOfTheBalanceRefused", Ziyaret::cikti, -1.5e308, "-1e308\n1e308\n", 2,
                     -0.5e308, para(-1.5e308), para(-1.5e308 + 1e308)}),

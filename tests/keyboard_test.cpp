@@ -122,7 +122,11 @@ struct SayiDurumu {
   std::string beklenen;
 };
 void PrintTo(const SayiDurumu& d, std::ostream* os) {
-  *os << d.girdi;
+  if (d.girdi.size() <= 60) {
+    *os << d.girdi;
+  } else {
+    *os << d.girdi.substr(0, 30) << "... (" << d.girdi.size() << " bytes)";
+  }
 }
 
 class MenuNumber : public ::testing::TestWithParam<SayiDurumu> {};
@@ -142,7 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SayiDurumu{"2147483647 2147483648\n", "<2147483647><2147483647>|exit 0"},
                       SayiDurumu{"-2147483648 -99999999999\n", "<-2147483648><-2147483648>|exit 0"},
                       SayiDurumu{"4294967297\n", "<2147483647>|exit 0"},
-                      SayiDurumu{"00000000000000000000001\n", "<1>|exit 0"}));
+                      SayiDurumu{"00000000000000000000001\n", "<1>|exit 0"},
+                      // Longer than the line buffer: still one number.
+                      SayiDurumu{std::string(3000, '0') + "7 12\n", "<7><12>|exit 0"}));
 
 class Amount : public ::testing::TestWithParam<SayiDurumu> {};
 TEST_P(Amount, Reads) {
@@ -173,6 +179,22 @@ INSTANTIATE_TEST_SUITE_P(
         SayiDurumu{"nan\n", "<no>|exit 0"}, SayiDurumu{"infinity\n", "<no>|exit 0"},
         SayiDurumu{"1e999\n", "<no>|exit 0"}, SayiDurumu{"-1e400\n", "<no>|exit 0"},
         SayiDurumu{"-\n", "<no>|exit 0"}, SayiDurumu{"+.\n", "<no>|exit 0"},
-        SayiDurumu{"0\n", "<0>|exit 0"}, SayiDurumu{std::string(600, '9') + "\n", "<no>|exit 0"}));
+        SayiDurumu{"0\n", "<0>|exit 0"}, SayiDurumu{std::string(600, '9') + "\n", "<no>|exit 0"},
+        // Numbers of any length: leading zeros, a line longer than the line
+        // buffer, digits far behind the point, and a tiny value that the
+        // exponent brings back.
+        SayiDurumu{std::string(600, '0') + "5\n", "<5>|exit 0"},
+        SayiDurumu{"-" + std::string(3000, '0') + "5.25 TL\n6\n", "<-5.25><6>|exit 0"},
+        SayiDurumu{"0." + std::string(700, '0') + "1e705\n", "<10000>|exit 0"},
+        SayiDurumu{"0." + std::string(400, '0') + "1\n", "<0>|exit 0"},
+        SayiDurumu{"1" + std::string(400, '0') + "e-400\n", "<1>|exit 0"},
+        // Exactly halfway between 1 and the next double rounds to even; any
+        // digit above zero far behind it rounds up.
+        SayiDurumu{"1.00000000000000011102230246251565404236316680908203125" +
+                       std::string(900, '0') + "\n",
+                   "<1>|exit 0"},
+        SayiDurumu{"1.00000000000000011102230246251565404236316680908203125" +
+                       std::string(900, '0') + "1\n",
+                   "<1.0000000000000002>|exit 0"}));
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/keyboard.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,15 +19,22 @@ struct Klavye {
   bool ham_bitti = false;
 
   // The current line, with its line end when it has one. A line longer than
-  // the buffer keeps its start, and `satir_tasti` remembers that the rest was
-  // dropped.
+  // the buffer is held a buffer at a time: `satir_devam` tells that the rest
+  // of it is still unread in the console, to be taken when this part is used
+  // up.
   unsigned char satir[1024];
   std::size_t satir_bas = 0;
   std::size_t satir_son = 0;
-  bool satir_tasti = false;
+  bool satir_devam = false;
 };
 
 Klavye klavye;
+
+// Significant digits of an amount that are kept; a non-zero digit beyond
+// them only decides the rounding, for which one more digit stands in.
+constexpr std::size_t ONDALIK_HANE = 800;
+// Beyond this decimal exponent every amount is infinite or zero anyway.
+constexpr int64_t US_SINIRI = 100000;
 
 int ham_bayt() {
   if (klavye.ham_bas == klavye.ham_son) {
@@ -42,27 +50,24 @@ int ham_bayt() {
   return klavye.ham[klavye.ham_bas++];
 }
 
-// Takes the next whole line from the console. False at the end of input.
+// Takes the next line from the console, or as much of it as the buffer
+// holds. False at the end of input.
 bool satir_al() {
   klavye.satir_bas = klavye.satir_son = 0;
-  klavye.satir_tasti = false;
-  int c;
-  while ((c = ham_bayt()) >= 0) {
-    if (klavye.satir_son < sizeof klavye.satir) {
-      klavye.satir[klavye.satir_son++] = static_cast<unsigned char>(c);
-    } else {
-      klavye.satir_tasti = true;
-    }
-    if (c == '\n') break;
+  klavye.satir_devam = false;
+  int c = 0;
+  while (klavye.satir_son < sizeof klavye.satir && (c = ham_bayt()) >= 0) {
+    klavye.satir[klavye.satir_son++] = static_cast<unsigned char>(c);
+    if (c == '\n') return true;
   }
-  if (klavye.satir_son > 0 && klavye.satir[klavye.satir_son - 1] != '\n' && klavye.satir_tasti) {
-    // keep the line end of an overlong line, so it still ends the line
-    klavye.satir[klavye.satir_son - 1] = '\n';
-  }
-  return klavye.satir_son > 0 || klavye.satir_tasti;
+  klavye.satir_devam = c >= 0;
+  return klavye.satir_son > 0;
 }
 
+// Whether the current line has a byte left; the next part of a long line is
+// taken in when this one is used up.
 bool satir_var() {
+  if (klavye.satir_bas == klavye.satir_son && klavye.satir_devam) satir_al();
   return klavye.satir_bas < klavye.satir_son;
 }
 
@@ -91,8 +96,7 @@ void bosluklari_gec() {
 }  // namespace
 
 void klavye_at() {
-  klavye.satir_bas = klavye.satir_son;
-  klavye.satir_tasti = false;
+  while (satir_var()) klavye.satir_bas = klavye.satir_son;
 }
 
 int satir_oku(char* tampon, std::size_t boyut) {
@@ -100,21 +104,26 @@ int satir_oku(char* tampon, std::size_t boyut) {
   std::size_t bas = klavye.satir_bas;
   std::size_t son = bas;
   while (son < klavye.satir_son && klavye.satir[son] != '\n') ++son;
-  bool tasti = klavye.satir_tasti;
-  klavye.satir_bas = klavye.satir_son;
-  klavye.satir_tasti = false;
+  // A line that goes on beyond the buffer is too long for any field.
+  bool tasti = son == klavye.satir_son && klavye.satir_devam;
   std::size_t boy = son - bas;
   // A line ended by CR LF loses both.
   if (boy > 0 && klavye.satir[bas + boy - 1] == '\r') --boy;
-  tampon[0] = '\0';
+  int sonuc = tasti || boy + 1 > boyut ? SATIR_UZUN : static_cast<int>(boy);
   for (std::size_t i = 0; i < boy; ++i) {
     unsigned char c = klavye.satir[bas + i];
-    if ((c < 32 && c != '\t') || c == 127) return SATIR_DENETIM;
+    if ((c < 32 && c != '\t') || c == 127) {
+      sonuc = SATIR_DENETIM;
+      break;
+    }
   }
-  if (tasti || boy + 1 > boyut) return SATIR_UZUN;
-  std::memcpy(tampon, klavye.satir + bas, boy);
-  tampon[boy] = '\0';
-  return static_cast<int>(boy);
+  tampon[0] = '\0';
+  if (sonuc >= 0) {
+    std::memcpy(tampon, klavye.satir + bas, boy);
+    tampon[boy] = '\0';
+  }
+  klavye_at();
+  return sonuc;
 }
 
 void istem_yaz(const char* istem) {
@@ -152,43 +161,70 @@ int32_t tamsayi_oku() {
 
 bool ondalik_oku(double* deger) {
   bosluklari_gec();
-  char metin[512];
+  // The amount is handed to strtod as "-0.<digits>e<exponent>": the digits
+  // are the significant ones, so that a number of any length fits, and
+  // strtod rounds it as it would round the number as typed.
+  char metin[ONDALIK_HANE + 32];
   std::size_t n = 0;
-  bool sigmadi = false;
-  auto al = [&](int c) {
-    if (n + 1 < sizeof metin) {
-      metin[n++] = static_cast<char>(c);
-    } else {
-      sigmadi = true;
-    }
-    ++klavye.satir_bas;
-  };
   int c = satir_bak();
-  if (c == '+' || c == '-') al(c);
-  int rakamlar = 0;
-  while (rakam(satir_bak())) {
-    al(satir_bak());
-    ++rakamlar;
+  if (c == '+' || c == '-') {
+    if (c == '-') metin[n++] = '-';
+    ++klavye.satir_bas;
   }
-  if (satir_bak() == '.') {
-    al('.');
-    while (rakam(satir_bak())) {
-      al(satir_bak());
-      ++rakamlar;
+  metin[n++] = '0';
+  metin[n++] = '.';
+  const std::size_t ilk_hane = n;
+  int64_t us = 0;
+  bool rakam_var = false;
+  bool anlamli = false;
+  bool artik = false;  // a non-zero digit beyond those kept
+  auto hane = [&](int r, bool tam_kisim) {
+    rakam_var = true;
+    if (!anlamli && r == '0') {
+      if (!tam_kisim && us > -US_SINIRI) --us;
+      return;
+    }
+    anlamli = true;
+    if (n - ilk_hane < ONDALIK_HANE) {
+      metin[n++] = static_cast<char>(r);
+    } else if (r != '0') {
+      artik = true;
+    }
+    if (tam_kisim && us < US_SINIRI) ++us;
+  };
+  while (rakam(c = satir_bak())) {
+    hane(c, true);
+    ++klavye.satir_bas;
+  }
+  if (c == '.') {
+    ++klavye.satir_bas;
+    while (rakam(c = satir_bak())) {
+      hane(c, false);
+      ++klavye.satir_bas;
     }
   }
-  if (rakamlar > 0 && (satir_bak() == 'e' || satir_bak() == 'E')) {
-    // The exponent counts only when digits follow it.
-    std::size_t i = klavye.satir_bas + 1;
-    if (i < klavye.satir_son && (klavye.satir[i] == '+' || klavye.satir[i] == '-')) ++i;
-    if (i < klavye.satir_son && rakam(klavye.satir[i])) {
-      while (klavye.satir_bas < i) al(klavye.satir[klavye.satir_bas]);
-      while (rakam(satir_bak())) al(satir_bak());
+  if (rakam_var && (c == 'e' || c == 'E')) {
+    // The exponent counts only when digits follow it; what is passed over
+    // otherwise belongs to the rest of the line, which is dropped anyway.
+    ++klavye.satir_bas;
+    bool eksi = false;
+    c = satir_bak();
+    if (c == '+' || c == '-') {
+      eksi = c == '-';
+      ++klavye.satir_bas;
     }
+    int64_t ust = 0;
+    while (rakam(c = satir_bak())) {
+      if (ust < US_SINIRI) ust = ust * 10 + (c - '0');
+      ++klavye.satir_bas;
+    }
+    us += eksi ? -ust : ust;
   }
-  metin[n] = '\0';
   klavye_at();
-  if (rakamlar == 0 || sigmadi) return false;
+  if (!rakam_var) return false;
+  if (!anlamli) metin[n++] = '0';
+  if (artik) metin[n++] = '1';
+  std::snprintf(metin + n, sizeof metin - n, "e%lld", static_cast<long long>(us));
   double v = std::strtod(metin, nullptr);
   if (!std::isfinite(v)) return false;
   *deger = v;
@@ -197,6 +233,12 @@ bool ondalik_oku(double* deger) {
 
 int tus_oku() {
   ekran_bosalt();
+  // The key is the first byte after the current line, so what is left of an
+  // overlong line beyond the buffer goes first.
+  while (klavye.satir_devam) {
+    int c = ham_bayt();
+    if (c < 0 || c == '\n') klavye.satir_devam = false;
+  }
   int c;
   if (klavye.ham_bas < klavye.ham_son || klavye.ham_bitti || !konsol_terminal()) {
     c = ham_bayt();
