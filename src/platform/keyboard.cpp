@@ -253,6 +253,9 @@ int tus_oku() {
 
 void girdi_bitti() {
   ekran_bosalt();
-  konsol_birak();
-  std::exit(0);
+  throw GirdiBitti{};
+}
+
+void klavye_sifirla() {
+  klavye = Klavye{};
 }

@@ -2,7 +2,7 @@
 // at a time; the program keeps the current line in its own buffer, so that
 // "discard what is left unread" drops the rest of that line only and never a
 // line typed after it. Every read first flushes the screen output. When the
-// keyboard input ends, the program ends at once with exit status 0.
+// keyboard input ends, the session ends at once (see GirdiBitti).
 #pragma once
 
 #include <cstddef>
@@ -46,5 +46,14 @@ bool ondalik_oku(double* deger);
 // byte after that line.
 int tus_oku();
 
-// Ends the program because the keyboard input has ended.
+// Thrown when the keyboard input has ended. It unwinds the operation that was
+// reading, whose files close on the way, up to the program's entry, which
+// ends the session with exit status 0.
+struct GirdiBitti {};
+
+// Ends the session because the keyboard input has ended.
 [[noreturn]] void girdi_bitti();
+
+// Forgets all keyboard input as at start, for one more session in the same
+// process.
+void klavye_sifirla();

@@ -3,6 +3,9 @@
 #include <cstring>
 
 #include "input/limits.h"
+#include "platform/keyboard.h"
+#include "shell/login.h"
+#include "shell/menu.h"
 
 namespace {
 
@@ -19,4 +22,19 @@ void oturum_ac(const char* isim) {
   std::strncpy(ad, isim, sizeof ad - 1);
   ad[sizeof ad - 1] = '\0';
   acik = true;
+}
+
+void oturum_kapat() {
+  acik = false;
+  ad[0] = '\0';
+}
+
+void oturum_calistir() {
+  try {
+    giris(0);
+    while (menu()) {
+    }
+  } catch (const GirdiBitti&) {
+    // The keyboard input has ended, and with it the session.
+  }
 }
