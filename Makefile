@@ -4,7 +4,7 @@
 BUILD := build
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all run test bench format format-check clean sanitize windows test-windows package
+.PHONY: all run test bench format format-check clean sanitize fuzz windows test-windows package
 
 # Configures the build tree once, then switches on the option $(1) when the
 # cache does not have it yet.
@@ -56,6 +56,21 @@ sanitize:
 	cmake --build $(BUILD)-asan
 	ctest --test-dir $(BUILD)-asan -j2 --output-on-failure
 
+# The whole program fuzzed in one process for FUZZ_SECONDS, with clang's
+# libFuzzer, AddressSanitizer and UBSan. New inputs it finds go to
+# build-fuzz/corpus, a failing one to build-fuzz/crash-* (or leak-*, timeout-*).
+FUZZ_SECONDS ?= 60
+fuzz:
+	sh scripts/setup build fuzz
+	cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALVO_TESTS=OFF -DPALVO_BENCH=OFF -DPALVO_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+	cmake --build $(BUILD)-fuzz --target palvo_fuzz
+	mkdir -p $(BUILD)-fuzz/corpus
+	$(BUILD)-fuzz/fuzz/palvo_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=8192 \
+	  -dict=$(CURDIR)/fuzz/palvo.dict -artifact_prefix=$(CURDIR)/$(BUILD)-fuzz/ \
+	  -print_final_stats=1 $(CURDIR)/$(BUILD)-fuzz/corpus $(CURDIR)/fuzz/corpus
+
 # The Windows console program, cross-built with MinGW-w64: $(BUILD)-win/palvo.exe.
 windows:
 	sh scripts/setup windows
@@ -81,4 +96,4 @@ package: all windows
 	cd $(BUILD)-win && cpack
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-win $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-win $(BUILD)-asan $(BUILD)-fuzz
