@@ -12,6 +12,17 @@
 
 namespace ariza {
 
+// Every start of the program costs many times more under the sanitizers, so
+// there the long sweeps take every n-th point (and both ends): every 16th
+// file size limit and every 5th kill point. The plain build takes them all.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int SINIR_ADIMI = 16;
+inline constexpr int OLDURME_ADIMI = 5;
+#else
+inline constexpr int SINIR_ADIMI = 1;
+inline constexpr int OLDURME_ADIMI = 1;
+#endif
+
 // Sets environment variables for the programs started while it lives and
 // puts the earlier values back afterwards.
 class Ortam {

@@ -253,7 +253,7 @@ TEST(Kill, AtKeys) {
   WINDOWS_DISI("preloaded fault library");
   const Referans& ref = referans();
   constexpr std::size_t NOKTA = 100;
-  for (std::size_t i = 1; i <= NOKTA; ++i) {
+  for (std::size_t i = 1; i <= NOKTA; i += ariza::OLDURME_ADIMI) {
     oldur_ve_bak({"SIM_OLDUR_GIRDI", std::to_string(i * ref.girdi_boyu / NOKTA)});
   }
 }
@@ -264,7 +264,7 @@ TEST(Kill, BeforeSync) {
   const Referans& ref = referans();
   ASSERT_GT(ref.esitleme_sayisi, 100);
   constexpr long NOKTA = 100;
-  for (long i = 1; i <= NOKTA; ++i) {
+  for (long i = 1; i <= NOKTA; i += ariza::OLDURME_ADIMI) {
     oldur_ve_bak({"SIM_OLDUR_ESITLE", std::to_string(i * ref.esitleme_sayisi / NOKTA)});
   }
 }
@@ -275,7 +275,7 @@ TEST(Kill, Timed) {
   const Referans& ref = referans();
   std::mt19937 r(7);
   std::uniform_real_distribution<double> an(0, ref.sure_mikro);
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 100; i += ariza::OLDURME_ADIMI) {
     oldur_ve_bak({"SIM_OLDUR_MIKRO", std::to_string(static_cast<long>(an(r)))});
   }
 }

@@ -206,8 +206,10 @@ class WriteFault : public ::testing::TestWithParam<Yazma> {
 TEST_P(WriteFault, FileSizeLimit) {
   WINDOWS_DISI("file size limit (RLIMIT_FSIZE) to stand in for a full disk");
   const Yazma& y = GetParam();
-  for (long sinir = y.bas - 1; sinir <= y.bas + y.boy; ++sinir) {
-    dene(sinir == y.bas + y.boy, sinir, "limit " + std::to_string(sinir));
+  const long son = y.bas + y.boy;
+  for (long sinir = y.bas - 1; sinir <= son; ++sinir) {
+    if ((sinir - y.bas) % ariza::SINIR_ADIMI != 0 && sinir > y.bas + 1 && sinir < son - 1) continue;
+    dene(sinir == son, sinir, "limit " + std::to_string(sinir));
   }
 }
 
