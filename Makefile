@@ -25,7 +25,8 @@ run: all
 test:
 	sh scripts/setup build test
 	$(call configure,PALVO_TESTS)
-	cmake --build $(BUILD)
+	@echo "building the program and the tests in $(BUILD)/"
+	@cmake --build $(BUILD) -- --quiet
 	ctest --test-dir $(BUILD) -j2 --timeout 300 --output-on-failure
 
 # The scan and the card beside their straightforward references, then whole
@@ -42,7 +43,8 @@ bench:
 # Fails when a source file differs from what .clang-format makes of it.
 format-check:
 	sh scripts/setup format
-	clang-format --dry-run --Werror $(SOURCES)
+	@echo "clang-format --dry-run --Werror: $(words $(SOURCES)) files"
+	@clang-format --dry-run --Werror $(SOURCES)
 
 format:
 	sh scripts/setup format

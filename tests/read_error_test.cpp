@@ -70,7 +70,7 @@ std::string girisli(const std::string& isim, const std::string& sifre, const std
 std::vector<OkumaDurumu> durumlar() {
   std::vector<OkumaDurumu> v = {
       // The number stands behind the error: it must not be taken as free.
-      {"RegistrationDuplicateCheck", HASTA_DOSYASI, BOZUK_BAYT, oturum_girdisi("1\n10000000010\nx"),
+      {"RegistrationCheck", HASTA_DOSYASI, BOZUK_BAYT, oturum_girdisi("1\n10000000010\nx"),
        oturum_ekrani(ekran("HASTA EKLEME") + "TC Kimlik No: " + ACILAMADI)},
       // Five cards and no count: the count would claim the whole file.
       {"List", HASTA_DOSYASI, BOZUK_BAYT, oturum_girdisi("4\nx"),
@@ -88,8 +88,7 @@ std::vector<OkumaDurumu> durumlar() {
        oturum_ekrani(bulma_istemi("HASTA SILME") + ACILAMADI)},
       // The edited patient is found; its new number belongs to a patient
       // behind the error.
-      {"EditingDuplicateCheck", HASTA_DOSYASI, BOZUK_BAYT,
-       oturum_girdisi("2\n10000000000\n10000000009\nx"),
+      {"EditingCheck", HASTA_DOSYASI, BOZUK_BAYT, oturum_girdisi("2\n10000000000\n10000000009\nx"),
        oturum_ekrani(bulunan("HASTA DUZENLEME", hastalar()[0]) +
                      "Eski TC Kimlik No: 10000000000\nYeni TC Kimlik No: " + ACILAMADI)},
       {"Report", HASTA_DOSYASI, BOZUK_BAYT, oturum_girdisi("12\nx"),
@@ -101,7 +100,7 @@ std::vector<OkumaDurumu> durumlar() {
                      "   Muayene: (Sorumlu: Dr Ayse Kaya)\n"
                      "     Ucret: (0.00 TL)\n" +
                      ACILAMADI)},
-      {"StaffDuplicateCheck", PERSONEL_DOSYASI, 44 * 3, oturum_girdisi("9\nkisi7\nx"),
+      {"StaffCheck", PERSONEL_DOSYASI, 44 * 3, oturum_girdisi("9\nkisi7\nx"),
        oturum_ekrani(ekran("PERSONEL EKLEME") + "Kullanici Adi: " + ACILAMADI)},
       {"PasswordChange", PERSONEL_DOSYASI, 44 * 3, girisli("kisi1", "sifre1", "10\nyanlis\nx"),
        giris_ekrani(7) + menu_ekrani("kisi1") + ekran("SIFRE DEGISTIRME", "kisi1") +
