@@ -229,10 +229,24 @@ void oldur_ve_bak(const std::pair<std::string, std::string>& ayar) {
     EXPECT_EQ(s.sinyal, SIGKILL);
   }
 
+  // A kill can stop an append's write at a page boundary of the file, which
+  // leaves the first part of the record as an incomplete tail: never a record
+  // to any scan, and freed by the next append. What stands before it must be a
+  // state the program wrote.
   for (const auto& [ad, boy] : KAYIT_BOYU) {
     std::string icerik = c.oku(ad);
-    EXPECT_EQ(icerik.size() % boy, 0u) << ad << " is not whole records";
-    EXPECT_EQ(ref.durumlar.at(ad).count(icerik), 1u) << ad << " holds a state never written";
+    std::size_t kuyruk = icerik.size() % boy;
+    std::string butun = icerik.substr(0, icerik.size() - kuyruk);
+    EXPECT_EQ(ref.durumlar.at(ad).count(butun), 1u) << ad << " holds a state never written";
+    if (kuyruk > 0) {
+      bool bir_kaydin_basi = false;
+      for (const std::string& durum : ref.durumlar.at(ad)) {
+        if (durum.size() > butun.size() && durum.compare(0, icerik.size(), icerik) == 0) {
+          bir_kaydin_basi = true;
+        }
+      }
+      EXPECT_TRUE(bir_kaydin_basi) << ad << ": the tail is not the start of a written record";
+    }
   }
 
   // The next start lists, registers and lists again.

@@ -257,6 +257,32 @@ TEST(RecordAppend, PadsTail) {
   }
 }
 
+// The first part of a record whose append was cut off must not become a
+// patient in use when the next record is appended behind it.
+TEST(RecordAppend, TornTailStaysFree) {
+  Calisma c;
+  std::string yarim_kayit = bayt(hasta_kaydi(numara(3)));
+  for (std::size_t kuyruk : {1u, 4u, 200u, 375u}) {
+    std::string ilk = bayt(hasta_kaydi(numara(1)));
+    c.yaz("p.dat", ilk + yarim_kayit.substr(0, kuyruk));
+    hasta yeni = hasta_kaydi(numara(2));
+    {
+      Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
+      ASSERT_TRUE(d);
+      ASSERT_TRUE(kayit_ekle(d.akis(), yeni));
+    }
+    std::string bos_slot = yarim_kayit.substr(0, kuyruk);
+    bos_slot[0] = '\0';
+    bos_slot.resize(376, '\0');
+    EXPECT_EQ(c.oku("p.dat"), ilk + bos_slot + bayt(yeni)) << kuyruk;
+    std::vector<hasta> kayitlar;
+    tara(c.yol("p.dat"), &kayitlar);
+    int kullanilan = 0;
+    for (const hasta& h : kayitlar) kullanilan += h.dolu == DOLU;
+    EXPECT_EQ(kullanilan, 2) << kuyruk;
+  }
+}
+
 TEST(RecordAppend, CreatesFile) {
   Calisma c;
   {
