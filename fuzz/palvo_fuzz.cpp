@@ -18,8 +18,9 @@
 #include <limits>
 #include <random>
 
-#include "platform/keyboard.h"
+#include "input/keyboard.h"
 #include "platform/output.h"
+#include "screen/session_name.h"
 #include "shell/session.h"
 #include "store/record_file.h"
 #include "store/records.h"

@@ -2,7 +2,7 @@
 // single keys taken after the current line, the menu's integer and the
 // decimal amount. Each case runs in a child process with the bytes on its
 // standard input; the end of the input ends the session there with status 0.
-#include "platform/keyboard.h"
+#include "input/keyboard.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "platform/keyboard.h"
+#include "input/keyboard.h"
 
 // Asks with `istem` until `kabul(cevap)` takes the answer that `oku()` reads
 // after the prompt, and answers it. The line prompts read one line; the

@@ -1,7 +1,7 @@
 #include "patients/card.h"
 
 #include "patients/card_format.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/field.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "patients/card_block.h"
 
-#include "shell/screen.h"
+#include "screen/screen.h"
 
 namespace {
 

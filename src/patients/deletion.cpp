@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "input/keyboard.h"
 #include "patients/listing.h"
 #include "patients/lookup.h"
-#include "platform/keyboard.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 
 void sil() {
   basla("HASTA SILME");

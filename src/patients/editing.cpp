@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "input/field_rules.h"
+#include "input/keyboard.h"
 #include "input/limits.h"
 #include "patients/listing.h"
 #include "patients/lookup.h"
-#include "platform/keyboard.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/field.h"
 #include "store/record_file.h"
 #include "store/records.h"

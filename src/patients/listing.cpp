@@ -1,7 +1,7 @@
 #include "patients/listing.h"
 
 #include "patients/card_block.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/record_file.h"
 #include "store/records.h"
 

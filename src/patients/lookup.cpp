@@ -1,9 +1,9 @@
 #include "patients/lookup.h"
 
+#include "input/keyboard.h"
 #include "input/limits.h"
 #include "patients/card.h"
-#include "platform/keyboard.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/patient_match.h"
 
 bool BulunanHasta::geri_yaz() {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "input/field_rules.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/checks.h"
 #include "store/field.h"
 #include "store/record_file.h"

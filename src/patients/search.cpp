@@ -3,7 +3,7 @@
 #include "input/asking.h"
 #include "input/limits.h"
 #include "patients/card_block.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/patient_match.h"
 #include "store/record_file.h"
 #include "store/records.h"

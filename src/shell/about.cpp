@@ -1,6 +1,6 @@
 #include "shell/about.h"
 
-#include "shell/screen.h"
+#include "screen/screen.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "input/keyboard.h"
 #include "input/limits.h"
 #include "platform/console.h"
-#include "platform/keyboard.h"
-#include "shell/screen.h"
-#include "shell/session.h"
+#include "screen/screen.h"
+#include "screen/session_name.h"
 #include "store/checks.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include "input/asking.h"
 #include "input/limits.h"
-#include "shell/screen.h"
-#include "shell/session.h"
+#include "screen/screen.h"
+#include "screen/session_name.h"
 #include "store/field.h"
 #include "store/record_file.h"
 #include "store/records.h"

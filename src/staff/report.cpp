@@ -4,7 +4,7 @@
 
 #include "patients/card_block.h"
 #include "patients/listing.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/record_file.h"
 #include "store/records.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "input/asking.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/checks.h"
 #include "store/record_file.h"
 #include "store/records.h"

@@ -3,7 +3,7 @@
 #include "input/field_rules.h"
 #include "patients/listing.h"
 #include "patients/lookup.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/field.h"
 
 void hkabul() {

@@ -1,7 +1,7 @@
 #include "visits/archive.h"
 
 #include "patients/lookup.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/field.h"
 #include "store/record_file.h"
 #include "store/records.h"

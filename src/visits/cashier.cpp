@@ -2,7 +2,7 @@
 
 #include "patients/listing.h"
 #include "patients/lookup.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "visits/visit_prompts.h"
 
 void vezne() {

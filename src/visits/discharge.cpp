@@ -5,7 +5,7 @@
 #include "input/field_rules.h"
 #include "patients/listing.h"
 #include "patients/lookup.h"
-#include "shell/screen.h"
+#include "screen/screen.h"
 #include "store/field.h"
 #include "store/record_file.h"
 #include "store/records.h"

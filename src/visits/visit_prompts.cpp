@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "input/asking.h"
-#include "platform/keyboard.h"
+#include "input/keyboard.h"
 
 double tutar_sor(const char* istem, double bakiye) {
   // An entry that does not start with a number leaves the amount at zero,

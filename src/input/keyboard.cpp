@@ -1,4 +1,4 @@
-#include "platform/keyboard.h"
+#include "input/keyboard.h"
 
 #include <cmath>
 #include <cstdio>

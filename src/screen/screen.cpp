@@ -1,8 +1,8 @@
-#include "shell/screen.h"
+#include "screen/screen.h"
 
+#include "input/keyboard.h"
 #include "platform/console.h"
-#include "platform/keyboard.h"
-#include "shell/session.h"
+#include "screen/session_name.h"
 
 void basla(const char* baslik) {
   // What is already printed belongs above the cleared screen.
