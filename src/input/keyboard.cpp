@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/console.h"
+#include "platform/keys.h"
 #include "platform/output.h"
 
 namespace {
@@ -112,7 +113,7 @@ int satir_oku(char* tampon, std::size_t boyut) {
   int sonuc = tasti || boy + 1 > boyut ? SATIR_UZUN : static_cast<int>(boy);
   for (std::size_t i = 0; i < boy; ++i) {
     unsigned char c = klavye.satir[bas + i];
-    if ((c < 32 && c != '\t') || c == 127) {
+    if ((c < 32 && c != '\t') || c == BAYT_DEL) {
       sonuc = SATIR_DENETIM;
       break;
     }
@@ -246,8 +247,8 @@ int tus_oku() {
     c = konsol_tus();
   }
   if (c < 0) girdi_bitti();
-  if (c == 10) return 13;
-  if (c == 127) return 8;
+  if (c == BAYT_LF) return TUS_ENTER;
+  if (c == BAYT_DEL) return TUS_SIL;
   return c;
 }
 

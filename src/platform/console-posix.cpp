@@ -10,6 +10,7 @@
 
 #include "platform/code_page.h"
 #include "platform/console.h"
+#include "platform/keys.h"
 #include "platform/signals.h"
 
 // A terminal speaks UTF-8, while the program and its files work in code page
@@ -270,7 +271,7 @@ int konsol_tus() {
   TusKipi kip;
   int c = bayt(-1);
   if (c >= 0x80) return karakter_tusu(c);
-  if (c != 27) return c;
+  if (c != TUS_KACIS) return c;
   // Escape alone, or the start of a key's sequence (arrows, function keys,
   // Alt with a key): whatever follows at once belongs to the same key.
   int d = bayt(ARDIL_BEKLEME_MS);
@@ -284,5 +285,5 @@ int konsol_tus() {
       if (!csi || (e >= 0x40 && e <= 0x7e)) break;
     }
   }
-  return 27;
+  return TUS_KACIS;
 }

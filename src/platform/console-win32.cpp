@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/console.h"
+#include "platform/keys.h"
 #include "platform/signals.h"
 
 namespace {
@@ -49,7 +50,7 @@ int tus_cevir(const KEY_EVENT_RECORD& olay) {
   WORD vk = olay.wVirtualKeyCode;
   // Page Up to Down arrow, Select to Help (Insert, Delete among them), and
   // F1 to F24: the keys a terminal would send as an escape sequence.
-  if ((vk >= VK_PRIOR && vk <= VK_HELP) || (vk >= VK_F1 && vk <= VK_F24)) return 27;
+  if ((vk >= VK_PRIOR && vk <= VK_HELP) || (vk >= VK_F1 && vk <= VK_F24)) return TUS_KACIS;
   return TUS_YOK;
 }
 

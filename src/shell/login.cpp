@@ -5,6 +5,7 @@
 #include "input/keyboard.h"
 #include "input/limits.h"
 #include "platform/console.h"
+#include "platform/keys.h"
 #include "screen/screen.h"
 #include "screen/session_name.h"
 #include "store/checks.h"
@@ -38,11 +39,11 @@ bool dene(int tekrar) {
   klavye_at();
   for (;;) {
     int gizle = tus_oku();
-    if (gizle == 8) {
+    if (gizle == TUS_SIL) {
       if (say > 0) --say;
       continue;
     }
-    if (gizle == 13) {
+    if (gizle == TUS_ENTER) {
       yaz("*");
       break;
     }
