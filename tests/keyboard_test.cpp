@@ -153,8 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SayiDurumu{"-2147483648 -99999999999\n", "<-2147483648><-2147483648>|exit 0"},
                       SayiDurumu{"4294967297\n", "<2147483647>|exit 0"},
                       SayiDurumu{"00000000000000000000001\n", "<1>|exit 0"},
-                      // Longer than the line buffer: still one number.
-                      SayiDurumu{std::string(3000, '0') + "7 12\n", "<7><12>|exit 0"}));
+                      // Longer than the line buffer: still one number, and
+                      // the rest of that line is no choice, wherever its parts end.
+                      SayiDurumu{std::string(3000, '0') + "7 12\n", "<7>|exit 0"},
+                      SayiDurumu{"13" + std::string(1021, ' ') + "13\n9\n", "<13><9>|exit 0"}));
 
 class Amount : public ::testing::TestWithParam<SayiDurumu> {};
 TEST_P(Amount, Reads) {
@@ -194,6 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
         SayiDurumu{"0." + std::string(700, '0') + "1e705\n", "<10000>|exit 0"},
         SayiDurumu{"0." + std::string(400, '0') + "1\n", "<0>|exit 0"},
         SayiDurumu{"1" + std::string(400, '0') + "e-400\n", "<1>|exit 0"},
+        SayiDurumu{"1" + std::string(100001, '0') + "e-100001\n", "<1>|exit 0"},
+        SayiDurumu{"0." + std::string(100001, '0') + "1e100002\n", "<1>|exit 0"},
         // Exactly halfway between 1 and the next double rounds to even; any
         // digit above zero far behind it rounds up.
         SayiDurumu{"1.00000000000000011102230246251565404236316680908203125" +

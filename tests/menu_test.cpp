@@ -21,6 +21,13 @@ void PrintTo(const MenuDurumu& d, std::ostream* os) {
   *os << d.ad;
 }
 
+// The About screen with its return prompt.
+std::string hakkinda() {
+  return ekran("HAKKINDA") +
+         "Palvo Yazilim Ekibi\nno:     2026-0001\ne-mail: destek@palvo.example\n" +
+         "web:    www.palvo.example\n" + DONUS;
+}
+
 class Menu : public ::testing::TestWithParam<MenuDurumu> {};
 
 TEST_P(Menu, Screens) {
@@ -54,6 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
         // The list reads no line: its return prompt takes the byte after the
         // current line, and the menu then takes 14 from the rest of that line.
         MenuDurumu{"TwoChoicesOnOneLine", "4 14\nx", menu_ekrani() + liste_yok() + menu_ekrani()},
+        // A choice left on a line that fit the buffer is taken; the rest of
+        // a longer line is dropped whole, never read from its last part.
+        MenuDurumu{"AboutTwiceFromOneLine", "13 13\nxx\n14\n",
+                   menu_ekrani() + hakkinda() + menu_ekrani() + hakkinda() + menu_ekrani()},
+        MenuDurumu{"AboutOnceFromALongLine", "13" + std::string(1021, ' ') + "13\nxx\n14\n",
+                   menu_ekrani() + hakkinda() + menu_ekrani() + menu_ekrani()},
         MenuDurumu{"ListTwice", "4\nx4\ny14\n",
                    menu_ekrani() + liste_yok() + menu_ekrani() + liste_yok() + menu_ekrani()},
         // End of input at the menu ends the program.

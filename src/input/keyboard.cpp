@@ -1,5 +1,6 @@
 #include "input/keyboard.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,8 @@ struct Klavye {
   std::size_t satir_bas = 0;
   std::size_t satir_son = 0;
   bool satir_devam = false;
+  // The current line has not fit the buffer: it is being read in parts.
+  bool satir_uzun = false;
 };
 
 Klavye klavye;
@@ -34,8 +37,13 @@ Klavye klavye;
 // Significant digits of an amount that are kept; a non-zero digit beyond
 // them only decides the rounding, for which one more digit stands in.
 constexpr std::size_t ONDALIK_HANE = 800;
-// Beyond this decimal exponent every amount is infinite or zero anyway.
-constexpr int64_t US_SINIRI = 100000;
+// A typed exponent stops growing here. The digits of an amount are counted
+// exactly, and no input holds anywhere near this many, so an exponent this
+// large leaves the amount infinite or zero whatever digits stand before it.
+constexpr int64_t US_SINIRI = INT64_C(100000000000000000);
+// The exponent handed to strtod: the significant digits stand right behind
+// the point, so beyond this every amount is infinite or zero anyway.
+constexpr int64_t US_KIRPMA = 100000;
 
 int ham_bayt() {
   if (klavye.ham_bas == klavye.ham_son) {
@@ -52,9 +60,11 @@ int ham_bayt() {
 }
 
 // Takes the next line from the console, or as much of it as the buffer
-// holds. False at the end of input.
-bool satir_al() {
+// holds (`parca`: the next part of the current line). False at the end of
+// input.
+bool satir_al(bool parca = false) {
   klavye.satir_bas = klavye.satir_son = 0;
+  klavye.satir_uzun = parca;
   klavye.satir_devam = false;
   int c = 0;
   while (klavye.satir_son < sizeof klavye.satir && (c = ham_bayt()) >= 0) {
@@ -62,13 +72,14 @@ bool satir_al() {
     if (c == '\n') return true;
   }
   klavye.satir_devam = c >= 0;
+  if (klavye.satir_devam) klavye.satir_uzun = true;
   return klavye.satir_son > 0;
 }
 
 // Whether the current line has a byte left; the next part of a long line is
 // taken in when this one is used up.
 bool satir_var() {
-  if (klavye.satir_bas == klavye.satir_son && klavye.satir_devam) satir_al();
+  if (klavye.satir_bas == klavye.satir_son && klavye.satir_devam) satir_al(true);
   return klavye.satir_bas < klavye.satir_son;
 }
 
@@ -155,6 +166,10 @@ int32_t tamsayi_oku() {
     ++klavye.satir_bas;
   }
   if (eksi) v = -v;
+  // What follows the number stays for the next read only while the line fit
+  // the buffer: a part of a longer line is no line of its own to take a
+  // choice from.
+  if (klavye.satir_uzun) klavye_at();
   if (v > INT32_MAX) return INT32_MAX;
   if (v < INT32_MIN) return INT32_MIN;
   return static_cast<int32_t>(v);
@@ -182,7 +197,7 @@ bool ondalik_oku(double* deger) {
   auto hane = [&](int r, bool tam_kisim) {
     rakam_var = true;
     if (!anlamli && r == '0') {
-      if (!tam_kisim && us > -US_SINIRI) --us;
+      if (!tam_kisim) --us;
       return;
     }
     anlamli = true;
@@ -191,7 +206,7 @@ bool ondalik_oku(double* deger) {
     } else if (r != '0') {
       artik = true;
     }
-    if (tam_kisim && us < US_SINIRI) ++us;
+    if (tam_kisim) ++us;
   };
   while (rakam(c = satir_bak())) {
     hane(c, true);
@@ -225,6 +240,7 @@ bool ondalik_oku(double* deger) {
   if (!rakam_var) return false;
   if (!anlamli) metin[n++] = '0';
   if (artik) metin[n++] = '1';
+  us = std::clamp(us, -US_KIRPMA, US_KIRPMA);
   std::snprintf(metin + n, sizeof metin - n, "e%lld", static_cast<long long>(us));
   double v = std::strtod(metin, nullptr);
   if (!std::isfinite(v)) return false;
