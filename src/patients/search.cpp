@@ -2,14 +2,13 @@
 
 #include "input/asking.h"
 #include "input/limits.h"
-#include "patients/card_block.h"
+#include "patients/card_scan.h"
 #include "screen/screen.h"
 #include "store/patient_match.h"
 #include "store/record_file.h"
 #include "store/records.h"
 
 void hastaara() {
-  int ara = 0;
   basla("HASTA ARA");
   // A line that does not fit the buffer simply finds nobody; one holding a
   // control byte is asked again, like one that is too short.
@@ -19,26 +18,15 @@ void hastaara() {
   HastaAnahtari anahtar = hasta_anahtari(metin);
 
   Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
-  if (!dosya) {
-    yaz("Dosya Acilamadi!");
-    return bitir();
-  }
-  bool okunamadi = false;
+  if (!dosya) return bitir(DOSYA_ACILAMADI);
+  KartTaramasi bulunan;
   if (boy != SATIR_UZUN) {
-    KartBlogu kartlar(ekrana, nullptr);
-    Tarama<hasta> tarama(dosya.akis());
-    while (const hasta* kayit = tarama.siradaki()) {
-      if (kayit->dolu != DOLU || !hasta_eslesir(*kayit, anahtar, Eslesme::parca)) continue;
-      kartlar.ekle(*kayit);
-      ++ara;
-    }
-    okunamadi = tarama.hata();
+    bulunan = kartlari_ver(dosya.akis(), ekrana, nullptr, [&](const hasta& k) {
+      return hasta_eslesir(k, anahtar, Eslesme::parca);
+    });
   }
   dosya.kapat();
-  if (okunamadi) {
-    yaz("Dosya Acilamadi!");
-  } else if (ara == 0) {
-    yaz("Bulunamadi!");
-  }
+  if (bulunan.okunamadi) return bitir(DOSYA_ACILAMADI);
+  if (bulunan.sayi == 0) return bitir("Bulunamadi!");
   bitir();
 }

@@ -11,20 +11,24 @@ namespace {
 
 // Puts the directory that holds `ad` on disk, so that a new file's name is
 // kept with its content.
-void dizini_esitle(const char* ad) {
+bool dizini_esitle(const char* ad) {
   const char* bolu = std::strrchr(ad, '/');
   char dizin[4096] = ".";
   if (bolu != nullptr) {
     std::size_t n = static_cast<std::size_t>(bolu - ad);
     if (n == 0) n = 1;
-    if (n >= sizeof dizin) return;
+    if (n >= sizeof dizin) return false;
     std::memcpy(dizin, ad, n);
     dizin[n] = '\0';
   }
   int fd = open(dizin, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
+  if (fd < 0) return false;
+  int r;
+  do {
+    r = fsync(fd);
+  } while (r != 0 && errno == EINTR);
   close(fd);
+  return r == 0;
 }
 
 }  // namespace
@@ -90,6 +94,10 @@ bool disk_esitle(FILE* f) {
     r = fdatasync(fileno(f));
   } while (r != 0 && errno == EINTR);
   return r == 0;
+}
+
+bool disk_adi_esitle(const char* ad) {
+  return dizini_esitle(ad);
 }
 
 bool disk_kes(FILE* f, int64_t boy) {

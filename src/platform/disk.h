@@ -24,6 +24,11 @@ bool disk_ayni(const char* ad, FILE* f);
 // Flushes the stream and waits until its data is on the disk.
 bool disk_esitle(FILE* f);
 
+// Waits until the directory entry of the file `ad` is on the disk, so that a
+// file just created keeps its name through a power cut. (Windows keeps names
+// in its journal; there this only answers true.)
+bool disk_adi_esitle(const char* ad);
+
 // Cuts the file back to `boy` bytes.
 bool disk_kes(FILE* f, int64_t boy);
 
