@@ -110,17 +110,17 @@ hasta uretilen_hasta(long i, long n) {
   // home after an examination.
   uint64_t durum = zar() % 10;
   if (durum >= 4) {
-    tarih_koy(k.gtarih, zar, 2015, 10);
-    saat_koy(k.gsaat, zar);
-    koy(k.bolum, zar.sec(BOLUMLER));
-    koy(k.sikayet, zar.sec(SIKAYETLER));
+    tarih_koy(k.ziyaret.gtarih, zar, 2015, 10);
+    saat_koy(k.ziyaret.gsaat, zar);
+    koy(k.ziyaret.bolum, zar.sec(BOLUMLER));
+    koy(k.ziyaret.sikayet, zar.sec(SIKAYETLER));
   }
   if (durum >= 6) {
-    koy(k.teshis, zar.sec(TESHISLER));
-    koy(k.ilaclar, zar.sec(ILACLAR));
-    koy(k.sorumlu, zar.sec(DOKTORLAR));
-    tarih_koy(k.ctarih, zar, 2015, 10);
-    saat_koy(k.csaat, zar);
+    koy(k.ziyaret.teshis, zar.sec(TESHISLER));
+    koy(k.ziyaret.ilaclar, zar.sec(ILACLAR));
+    koy(k.ziyaret.sorumlu, zar.sec(DOKTORLAR));
+    tarih_koy(k.ziyaret.ctarih, zar, 2015, 10);
+    saat_koy(k.ziyaret.csaat, zar);
     // Fees in lira and kurus; some paid more than they owed at the cashier.
     k.ucret = static_cast<double>(static_cast<long>(zar() % 500000) - 50000) / 100.0;
   }
@@ -137,15 +137,15 @@ arsiv uretilen_arsiv(long j, long n) {
   if (silinmis(sahip, n)) sahip = n - 1;
   a.dolu = DOLU;
   koy(a.tckimlik, tc(sahip).c_str());
-  tarih_koy(a.gtarih, zar, 2015, 10);
-  saat_koy(a.gsaat, zar);
-  koy(a.bolum, zar.sec(BOLUMLER));
-  koy(a.sikayet, zar.sec(SIKAYETLER));
-  koy(a.teshis, zar.sec(TESHISLER));
-  koy(a.ilaclar, zar.sec(ILACLAR));
-  koy(a.sorumlu, zar.sec(DOKTORLAR));
-  tarih_koy(a.ctarih, zar, 2015, 10);
-  saat_koy(a.csaat, zar);
+  tarih_koy(a.ziyaret.gtarih, zar, 2015, 10);
+  saat_koy(a.ziyaret.gsaat, zar);
+  koy(a.ziyaret.bolum, zar.sec(BOLUMLER));
+  koy(a.ziyaret.sikayet, zar.sec(SIKAYETLER));
+  koy(a.ziyaret.teshis, zar.sec(TESHISLER));
+  koy(a.ziyaret.ilaclar, zar.sec(ILACLAR));
+  koy(a.ziyaret.sorumlu, zar.sec(DOKTORLAR));
+  tarih_koy(a.ziyaret.ctarih, zar, 2015, 10);
+  saat_koy(a.ziyaret.csaat, zar);
   a.ucret = static_cast<double>(zar() % 200000) / 100.0;
   return a;
 }

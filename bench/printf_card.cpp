@@ -3,22 +3,22 @@
 void printf_kart(FILE* f, const hasta& k) {
   std::fprintf(f, "\n%11s %-20s %s %-10s %-10s %-6s %-10s", k.tckimlik, k.isim, k.cinsiyet,
                k.dogum_tarih, k.dogum_yer, k.medenihal, k.kan_grubu);
-  if (k.gtarih[0] == '\0') {
+  if (k.ziyaret.gtarih[0] == '\0') {
     std::fprintf(f, "\n%11s (%s)", "Giris:", "Yapilmadi");
   } else {
-    std::fprintf(f, "\n%11s (%s %s) (Bolum: %s) (Sikayet: %s)", "Giris:", k.gtarih, k.gsaat,
-                 k.bolum, k.sikayet);
+    std::fprintf(f, "\n%11s (%s %s) (Bolum: %s) (Sikayet: %s)", "Giris:", k.ziyaret.gtarih,
+                 k.ziyaret.gsaat, k.ziyaret.bolum, k.ziyaret.sikayet);
   }
-  if (k.ctarih[0] == '\0') {
+  if (k.ziyaret.ctarih[0] == '\0') {
     std::fprintf(f, "\n%11s (%s)", "Cikis:", "Yapilmadi");
   } else {
-    std::fprintf(f, "\n%11s (%s %s) (Teshis: %s) (Ilaclar: %s)", "Cikis:", k.ctarih, k.csaat,
-                 k.teshis, k.ilaclar);
+    std::fprintf(f, "\n%11s (%s %s) (Teshis: %s) (Ilaclar: %s)", "Cikis:", k.ziyaret.ctarih,
+                 k.ziyaret.csaat, k.ziyaret.teshis, k.ziyaret.ilaclar);
   }
-  if (k.sorumlu[0] == '\0') {
+  if (k.ziyaret.sorumlu[0] == '\0') {
     std::fprintf(f, "\n%11s (%s)", "Muayene:", "Yapilmadi");
   } else {
-    std::fprintf(f, "\n%11s (Sorumlu: %s) (Guvence: %s)", "Muayene:", k.sorumlu, k.guvence);
+    std::fprintf(f, "\n%11s (Sorumlu: %s) (Guvence: %s)", "Muayene:", k.ziyaret.sorumlu, k.guvence);
   }
   std::fprintf(f, "\n%11s (%.2f TL)", "Ucret:", k.ucret);
   std::fprintf(f, "\n%11s (%s %s/%s) (Tel: %s)", "Iletisim:", k.adres, k.ilce, k.il, k.telefon);

@@ -90,17 +90,17 @@ hasta hasta_kaydi(int no, double ucret) {
   koy(k.ilce, "Cankaya");
   koy(k.telefon, "3121234567");
   if (no % 4 != 0) {
-    koy(k.gtarih, "02/01/2024");
-    koy(k.gsaat, "08:15");
-    koy(k.bolum, "Dahiliye");
-    koy(k.sikayet, "Ates");
+    koy(k.ziyaret.gtarih, "02/01/2024");
+    koy(k.ziyaret.gsaat, "08:15");
+    koy(k.ziyaret.bolum, "Dahiliye");
+    koy(k.ziyaret.sikayet, "Ates");
   }
   if (no % 4 == 2) {
-    koy(k.teshis, "Grip");
-    koy(k.ilaclar, "Parol");
-    koy(k.sorumlu, "Dr Can");
-    koy(k.ctarih, "05/01/2024");
-    koy(k.csaat, "17:40");
+    koy(k.ziyaret.teshis, "Grip");
+    koy(k.ziyaret.ilaclar, "Parol");
+    koy(k.ziyaret.sorumlu, "Dr Can");
+    koy(k.ziyaret.ctarih, "05/01/2024");
+    koy(k.ziyaret.csaat, "17:40");
   }
   k.ucret = ucret;
   return k;
@@ -111,8 +111,8 @@ arsiv arsiv_kaydi(const hasta& k) {
   std::memset(&a, 0, sizeof a);
   a.dolu = DOLU;
   std::memcpy(a.tckimlik, k.tckimlik, sizeof a.tckimlik);
-  koy(a.gtarih, "02/01/2024");
-  koy(a.teshis, "Grip");
+  koy(a.ziyaret.gtarih, "02/01/2024");
+  koy(a.ziyaret.teshis, "Grip");
   a.ucret = 12.5;
   return a;
 }

@@ -36,10 +36,10 @@ TEST_P(Admission, Stores) {
   c.yaz(HASTA_DOSYASI, dosya({diger, k}));
 
   hasta sonra = k;
-  koy(sonra.gtarih, d.gtarih);
-  koy(sonra.gsaat, d.gsaat);
-  koy(sonra.sikayet, d.ssikayet);
-  koy(sonra.bolum, d.sbolum);
+  koy(sonra.ziyaret.gtarih, d.gtarih);
+  koy(sonra.ziyaret.gsaat, d.gsaat);
+  koy(sonra.ziyaret.sikayet, d.ssikayet);
+  koy(sonra.ziyaret.bolum, d.sbolum);
   oturum(c,
          "5\n12345678901\n" + satirlar(d.tarih) + satirlar(d.saat) + satirlar(d.sikayet) +
              satirlar(d.bolum) + "x",
@@ -183,15 +183,15 @@ TEST(Admission, ReadmitKeepsBalance) {
   // complaint the end of the longer one stays), the discharge fields become
   // empty texts, and everything else stays.
   hasta sonra = k;
-  koy(sonra.gtarih, "20/02/2024");
-  koy(sonra.gsaat, "09:00");
-  koy(sonra.sikayet, "Bas Donmesi");
-  koy(sonra.bolum, "Kbb");
-  sonra.sorumlu[0] = '\0';
-  sonra.teshis[0] = '\0';
-  sonra.ilaclar[0] = '\0';
-  sonra.ctarih[0] = '\0';
-  sonra.csaat[0] = '\0';
+  koy(sonra.ziyaret.gtarih, "20/02/2024");
+  koy(sonra.ziyaret.gsaat, "09:00");
+  koy(sonra.ziyaret.sikayet, "Bas Donmesi");
+  koy(sonra.ziyaret.bolum, "Kbb");
+  sonra.ziyaret.sorumlu[0] = '\0';
+  sonra.ziyaret.teshis[0] = '\0';
+  sonra.ziyaret.ilaclar[0] = '\0';
+  sonra.ziyaret.ctarih[0] = '\0';
+  sonra.ziyaret.csaat[0] = '\0';
   EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya({sonra, sonraki}));
   EXPECT_EQ(c.oku(ARSIV_DOSYASI), arsiv_bayti);
 

@@ -24,12 +24,12 @@ arsiv muayene_kaydi(const std::string& tc, const std::string& gtarih, const std:
 // The four lines of entry number `i`: its number right-aligned in two
 // columns, and every label ending in column 11.
 std::string giris(int i, const arsiv& a) {
-  return bicim("%2d)  Giris: (", i) + metin(a.gtarih) + " " + metin(a.gsaat) +
-         ") (Bolum: " + metin(a.bolum) + ") (Sikayet: " + metin(a.sikayet) + ")\n" +
-         "     Cikis: (" + metin(a.ctarih) + " " + metin(a.csaat) +
-         ") (Teshis: " + metin(a.teshis) + ") (Ilaclar: " + metin(a.ilaclar) + ")\n" +
-         "   Muayene: (Sorumlu: " + metin(a.sorumlu) + ")\n" + "     Ucret: (" + para(a.ucret) +
-         " TL)\n";
+  return bicim("%2d)  Giris: (", i) + metin(a.ziyaret.gtarih) + " " + metin(a.ziyaret.gsaat) +
+         ") (Bolum: " + metin(a.ziyaret.bolum) + ") (Sikayet: " + metin(a.ziyaret.sikayet) + ")\n" +
+         "     Cikis: (" + metin(a.ziyaret.ctarih) + " " + metin(a.ziyaret.csaat) +
+         ") (Teshis: " + metin(a.ziyaret.teshis) + ") (Ilaclar: " + metin(a.ziyaret.ilaclar) +
+         ")\n" + "   Muayene: (Sorumlu: " + metin(a.ziyaret.sorumlu) + ")\n" + "     Ucret: (" +
+         para(a.ucret) + " TL)\n";
 }
 
 std::string arsiv_ekrani(const hasta& k, const std::string& icerik) {
@@ -214,10 +214,10 @@ TEST(Archive, ThroughTheProgram) {
 
   hasta son = kayit_oku(c.oku(HASTA_DOSYASI), 0);
   EXPECT_EQ(son.ucret, 175.5);
-  EXPECT_EQ(metin(son.gtarih), "07/01/2024");
-  EXPECT_EQ(metin(son.sikayet), "Ates");
-  EXPECT_TRUE(metin(son.ctarih).empty());
-  EXPECT_TRUE(metin(son.sorumlu).empty());
+  EXPECT_EQ(metin(son.ziyaret.gtarih), "07/01/2024");
+  EXPECT_EQ(metin(son.ziyaret.sikayet), "Ates");
+  EXPECT_TRUE(metin(son.ziyaret.ctarih).empty());
+  EXPECT_TRUE(metin(son.ziyaret.sorumlu).empty());
 }
 
 }  // namespace

@@ -178,15 +178,15 @@ hasta rastgele_hasta(std::mt19937_64& rnd) {
   kisisel_alanlar(k, [&](auto& a) { rastgele_alan(rnd, a); });
   // The visit fields, each of them sometimes empty, so that every
   // combination of the three conditional lines comes up.
-  rastgele_alan(rnd, k.gtarih);
-  rastgele_alan(rnd, k.gsaat);
-  rastgele_alan(rnd, k.bolum);
-  rastgele_alan(rnd, k.sikayet);
-  rastgele_alan(rnd, k.teshis);
-  rastgele_alan(rnd, k.ilaclar);
-  rastgele_alan(rnd, k.sorumlu);
-  rastgele_alan(rnd, k.ctarih);
-  rastgele_alan(rnd, k.csaat);
+  rastgele_alan(rnd, k.ziyaret.gtarih);
+  rastgele_alan(rnd, k.ziyaret.gsaat);
+  rastgele_alan(rnd, k.ziyaret.bolum);
+  rastgele_alan(rnd, k.ziyaret.sikayet);
+  rastgele_alan(rnd, k.ziyaret.teshis);
+  rastgele_alan(rnd, k.ziyaret.ilaclar);
+  rastgele_alan(rnd, k.ziyaret.sorumlu);
+  rastgele_alan(rnd, k.ziyaret.ctarih);
+  rastgele_alan(rnd, k.ziyaret.csaat);
   std::size_t kenar = sizeof KENAR_TUTARLAR / sizeof KENAR_TUTARLAR[0];
   switch (rnd() % 3) {
     case 0:

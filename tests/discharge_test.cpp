@@ -58,22 +58,24 @@ TEST_P(Discharge, Records) {
   c.yaz(HASTA_DOSYASI, dosya({k, diger}));
 
   hasta sonra = k;
-  koy(sonra.sorumlu, d.ssorumlu);
-  koy(sonra.teshis, d.steshis);
-  koy(sonra.ilaclar, d.silaclar);
-  koy(sonra.ctarih, d.sctarih);
-  koy(sonra.csaat, d.scsaat);
+  koy(sonra.ziyaret.sorumlu, d.ssorumlu);
+  koy(sonra.ziyaret.teshis, d.steshis);
+  koy(sonra.ziyaret.ilaclar, d.silaclar);
+  koy(sonra.ziyaret.ctarih, d.sctarih);
+  koy(sonra.ziyaret.csaat, d.scsaat);
   sonra.ucret = d.bakiye + d.ucret;
   std::string ucret = d.guvence == "Yok"
                           ? tekrar(UCRET_ISTEMI, d.ucret_istemi)
                           : "Muayene Ucreti: Yok (" + d.guvence + " Sosyal Guvence)\n";
   oturum(c,
-         "6\n" + TC + "\n" + satirlar(d.sorumlu) + satirlar(d.teshis) + satirlar(d.ilaclar) +
-             satirlar(d.ctarih) + satirlar(d.csaat) + d.ucret_girdisi + "x",
+         "6\n" + TC + "\n" + satirlar(d.sorumlu) + satirlar(d.teshis) +
+             satirlar(d.ilaclar) + satirlar(d.ctarih) + satirlar(d.csaat) +
+             d.ucret_girdisi + "x",
          bulunan("HASTA CIKIS", k) + tekrar(SORUMLU_ISTEMI, d.sorumlu.size()) +
-             tekrar(TESHIS_ISTEMI, d.teshis.size()) + tekrar(ILACLAR_ISTEMI, d.ilaclar.size()) +
-             tekrar(TARIH_ISTEMI, d.ctarih.size()) + tekrar(SAAT_ISTEMI, d.csaat.size()) + ucret +
-             liste_ekrani({sonra, diger}));
+             tekrar(TESHIS_ISTEMI, d.teshis.size()) +
+             tekrar(ILACLAR_ISTEMI, d.ilaclar.size()) +
+             tekrar(TARIH_ISTEMI, d.ctarih.size()) +
+             tekrar(SAAT_ISTEMI, d.csaat.size()) + ucret + liste_ekrani({sonra, diger}));
 
   EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya({sonra, diger}));
   // The first discharge creates the archive with exactly one record.
@@ -151,11 +153,12 @@ INSTANTIATE_TEST_SUITE_P(
                     .ssorumlu = "Dr. Ayse Kaya",
                     .steshis = "Akut Bronsit",
                     .silaclar = "Ventolin  Surup"},
-        CikisDurumu{.ad = "DateTimeBoundaries",
-                    .ctarih = {"3/1/2024", "03/1/2024", "32/01/2024", "01/13/2024", "31/02/2024"},
-                    .csaat = {"9:30", "24:00", "12:60", "12.30", "ab:cd"},
-                    .sctarih = "31/02/2024",
-                    .scsaat = "ab:cd"},
+        CikisDurumu{
+            .ad = "DateTimeBoundaries",
+            .ctarih = {"3/1/2024", "03/1/2024", "32/01/2024", "01/13/2024", "31/02/2024"},
+            .csaat = {"9:30", "24:00", "12:60", "12.30", "ab:cd"},
+            .sctarih = "31/02/2024",
+            .scsaat = "ab:cd"},
         // A discharge dated before the admission is accepted.
         CikisDurumu{.ad = "DischargeBeforeAdmission",
                     .ctarih = {"01/01/2000"},
@@ -223,11 +226,11 @@ TEST(Discharge, SecondDischarge) {
   bir.ucret = 110;
   // strcpy of the shorter doctor keeps the end of the longer one behind it.
   hasta iki = bir;
-  koy(iki.sorumlu, "Dr Can Oz");
-  koy(iki.teshis, "Sinuzit");
-  koy(iki.ilaclar, "Majezik");
-  koy(iki.ctarih, "04/01/2024");
-  koy(iki.csaat, "09:10");
+  koy(iki.ziyaret.sorumlu, "Dr Can Oz");
+  koy(iki.ziyaret.teshis, "Sinuzit");
+  koy(iki.ziyaret.ilaclar, "Majezik");
+  koy(iki.ziyaret.ctarih, "04/01/2024");
+  koy(iki.ziyaret.csaat, "09:10");
   iki.ucret = 113.25;
   EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya({baska, iki}));
 
@@ -248,11 +251,11 @@ TEST(Discharge, SecondDischarge) {
 TEST(Discharge, ArchiveLayout) {
   Calisma c;
   hasta k = yatan("Yok", 0);
-  std::memset(k.sorumlu, 'Q', sizeof k.sorumlu);  // leftovers of an earlier visit
-  std::memset(k.ctarih, 'Q', sizeof k.ctarih);
-  k.sorumlu[0] = '\0';
-  k.ctarih[0] = '\0';
-  std::memcpy(k.bolum + 9, "\0KALINTI", 8);  // "Noroloji" then a NUL and remains
+  std::memset(k.ziyaret.sorumlu, 'Q', sizeof k.ziyaret.sorumlu);  // leftovers of an earlier visit
+  std::memset(k.ziyaret.ctarih, 'Q', sizeof k.ziyaret.ctarih);
+  k.ziyaret.sorumlu[0] = '\0';
+  k.ziyaret.ctarih[0] = '\0';
+  std::memcpy(k.ziyaret.bolum + 9, "\0KALINTI", 8);  // "Noroloji" then a NUL and remains
   c.yaz(HASTA_DOSYASI, bayt(k));
 
   oturum(c, "6\n" + TC + "\nali veli\nmigren\naspirin\n03/01/2024\n11:45\n-0.5\nx");
@@ -279,8 +282,8 @@ TEST(Discharge, ArchiveLayout) {
 
   // The patient record keeps its leftovers behind the new texts.
   hasta sonra = kayit_oku(c.oku(HASTA_DOSYASI), 0);
-  EXPECT_EQ(std::string(sonra.sorumlu, 20), std::string("Ali Veli\0QQQQQQQQQQQ", 20));
-  EXPECT_EQ(std::string(sonra.bolum, 20), std::string(k.bolum, 20));
+  EXPECT_EQ(std::string(sonra.ziyaret.sorumlu, 20), std::string("Ali Veli\0QQQQQQQQQQQ", 20));
+  EXPECT_EQ(std::string(sonra.ziyaret.bolum, 20), std::string(k.ziyaret.bolum, 20));
   EXPECT_EQ(sonra.ucret, -0.5);
 }
 

@@ -66,10 +66,10 @@ const std::string KART_CIKAN =
 
 hasta yatan() {
   hasta k = hasta_kaydi("22222222222", "Can Demir");
-  koy(k.gtarih, "02/01/2024");
-  koy(k.gsaat, "09:30");
-  koy(k.bolum, "Dahiliye");
-  koy(k.sikayet, "Ates");
+  koy(k.ziyaret.gtarih, "02/01/2024");
+  koy(k.ziyaret.gsaat, "09:30");
+  koy(k.ziyaret.bolum, "Dahiliye");
+  koy(k.ziyaret.sikayet, "Ates");
   return k;
 }
 
@@ -88,8 +88,8 @@ TEST(List, VisitStates) {
 TEST(List, SocialSecurity) {
   Calisma c;
   hasta k = yatan();
-  koy(k.ctarih, "03/01/2024");
-  koy(k.csaat, "10:00");
+  koy(k.ziyaret.ctarih, "03/01/2024");
+  koy(k.ziyaret.csaat, "10:00");
   c.yaz(HASTA, dosya({k}));
   listeyi_dogrula(c,
                   ekran("HASTA LISTELEME") + "\n" + BASLIK +
@@ -142,10 +142,10 @@ TEST(List, FieldsWithoutNul) {
   doldur(k.il, std::string(20, 'i'));
   doldur(k.ilce, std::string(20, 'c'));
   doldur(k.telefon, std::string(20, '5'));
-  doldur(k.gtarih, std::string(20, 'g'));
-  doldur(k.gsaat, "09:30s");
-  doldur(k.bolum, std::string(20, 'b'));
-  doldur(k.sikayet, std::string(20, 's'));
+  doldur(k.ziyaret.gtarih, std::string(20, 'g'));
+  doldur(k.ziyaret.gsaat, "09:30s");
+  doldur(k.ziyaret.bolum, std::string(20, 'b'));
+  doldur(k.ziyaret.sikayet, std::string(20, 's'));
   c.yaz(HASTA, dosya({k}));
   listeyi_dogrula(c, ekran("HASTA LISTELEME") + "\n" + BASLIK +
                          "\n12345678901234567890 Abcdefghij Klmnopqrs EK 01/02/2000XXXXXXXXXX "

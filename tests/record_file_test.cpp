@@ -349,17 +349,17 @@ TEST(TextField, NoReadPastWidth) {
   EXPECT_EQ(alan_boyu(k.cinsiyet), 2u);
   EXPECT_TRUE(alan_esit(k.cinsiyet, "AA"));
   EXPECT_FALSE(alan_esit(k.cinsiyet, "AAA"));
-  EXPECT_FALSE(alan_bos(k.gtarih));
+  EXPECT_FALSE(alan_bos(k.ziyaret.gtarih));
   char metin[64];
-  std::snprintf(metin, sizeof metin, "[%.*s]", ALAN(k.gsaat));
+  std::snprintf(metin, sizeof metin, "[%.*s]", ALAN(k.ziyaret.gsaat));
   EXPECT_STREQ(metin, "[AAAAAA]");
   arsiv a;
   std::memset(&a, 0, sizeof a);
-  alan_kopyala(a.gsaat, k.gsaat);
-  EXPECT_EQ(std::string(a.gsaat, 6), "AAAAAA") << "a full field is copied whole";
-  std::memcpy(k.bolum, "Kbb\0xyz", 7);
-  alan_kopyala(a.bolum, k.bolum);
-  EXPECT_EQ(std::string(a.bolum, 20), std::string("Kbb", 3) + std::string(17, '\0'));
+  alan_kopyala(a.ziyaret.gsaat, k.ziyaret.gsaat);
+  EXPECT_EQ(std::string(a.ziyaret.gsaat, 6), "AAAAAA") << "a full field is copied whole";
+  std::memcpy(k.ziyaret.bolum, "Kbb\0xyz", 7);
+  alan_kopyala(a.ziyaret.bolum, k.ziyaret.bolum);
+  EXPECT_EQ(std::string(a.ziyaret.bolum, 20), std::string("Kbb", 3) + std::string(17, '\0'));
 }
 
 // A field against a text whose length was measured beforehand, as the scans

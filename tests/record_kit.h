@@ -134,10 +134,10 @@ inline hasta hasta_kaydi(const std::string& tc, const std::string& isim = "Ali V
 inline hasta kabul_edilmis(hasta k, const std::string& gtarih = "02/01/2024",
                            const std::string& gsaat = "08:15", const std::string& sikayet = "Ates",
                            const std::string& bolum = "Dahiliye") {
-  koy(k.gtarih, gtarih);
-  koy(k.gsaat, gsaat);
-  koy(k.sikayet, sikayet);
-  koy(k.bolum, bolum);
+  koy(k.ziyaret.gtarih, gtarih);
+  koy(k.ziyaret.gsaat, gsaat);
+  koy(k.ziyaret.sikayet, sikayet);
+  koy(k.ziyaret.bolum, bolum);
   return k;
 }
 
@@ -145,11 +145,11 @@ inline hasta kabul_edilmis(hasta k, const std::string& gtarih = "02/01/2024",
 inline hasta cikmis(hasta k, const std::string& sorumlu = "Dr Ayse Kaya",
                     const std::string& teshis = "Grip", const std::string& ilaclar = "Parol",
                     const std::string& ctarih = "05/01/2024", const std::string& csaat = "17:40") {
-  koy(k.sorumlu, sorumlu);
-  koy(k.teshis, teshis);
-  koy(k.ilaclar, ilaclar);
-  koy(k.ctarih, ctarih);
-  koy(k.csaat, csaat);
+  koy(k.ziyaret.sorumlu, sorumlu);
+  koy(k.ziyaret.teshis, teshis);
+  koy(k.ziyaret.ilaclar, ilaclar);
+  koy(k.ziyaret.ctarih, ctarih);
+  koy(k.ziyaret.csaat, csaat);
   return k;
 }
 
@@ -167,15 +167,15 @@ inline arsiv arsiv_kaydi(const hasta& k, double ucret) {
   arsiv a = bos_kayit<arsiv>();
   a.dolu = DOLU;
   koy(a.tckimlik, metin(k.tckimlik));
-  koy(a.gtarih, metin(k.gtarih));
-  koy(a.gsaat, metin(k.gsaat));
-  koy(a.bolum, metin(k.bolum));
-  koy(a.sikayet, metin(k.sikayet));
-  koy(a.teshis, metin(k.teshis));
-  koy(a.ilaclar, metin(k.ilaclar));
-  koy(a.sorumlu, metin(k.sorumlu));
-  koy(a.ctarih, metin(k.ctarih));
-  koy(a.csaat, metin(k.csaat));
+  koy(a.ziyaret.gtarih, metin(k.ziyaret.gtarih));
+  koy(a.ziyaret.gsaat, metin(k.ziyaret.gsaat));
+  koy(a.ziyaret.bolum, metin(k.ziyaret.bolum));
+  koy(a.ziyaret.sikayet, metin(k.ziyaret.sikayet));
+  koy(a.ziyaret.teshis, metin(k.ziyaret.teshis));
+  koy(a.ziyaret.ilaclar, metin(k.ziyaret.ilaclar));
+  koy(a.ziyaret.sorumlu, metin(k.ziyaret.sorumlu));
+  koy(a.ziyaret.ctarih, metin(k.ziyaret.ctarih));
+  koy(a.ziyaret.csaat, metin(k.ziyaret.csaat));
   a.ucret = ucret;
   return a;
 }
@@ -239,22 +239,23 @@ inline std::string kart(const hasta& k) {
   std::string s =
       bicim("\n%11s %-20s %s %-10s %-10s %-6s %-10s", KR_M(tckimlik), KR_M(isim), KR_M(cinsiyet),
             KR_M(dogum_tarih), KR_M(dogum_yer), KR_M(medenihal), KR_M(kan_grubu));
-  if (k.gtarih[0] == '\0') {
+  if (k.ziyaret.gtarih[0] == '\0') {
     s += bicim("\n%11s (%s)", "Giris:", "Yapilmadi");
   } else {
-    s += bicim("\n%11s (%s %s) (Bolum: %s) (Sikayet: %s)", "Giris:", KR_M(gtarih), KR_M(gsaat),
-               KR_M(bolum), KR_M(sikayet));
+    s += bicim("\n%11s (%s %s) (Bolum: %s) (Sikayet: %s)", "Giris:", KR_M(ziyaret.gtarih),
+               KR_M(ziyaret.gsaat), KR_M(ziyaret.bolum), KR_M(ziyaret.sikayet));
   }
-  if (k.ctarih[0] == '\0') {
+  if (k.ziyaret.ctarih[0] == '\0') {
     s += bicim("\n%11s (%s)", "Cikis:", "Yapilmadi");
   } else {
-    s += bicim("\n%11s (%s %s) (Teshis: %s) (Ilaclar: %s)", "Cikis:", KR_M(ctarih), KR_M(csaat),
-               KR_M(teshis), KR_M(ilaclar));
+    s += bicim("\n%11s (%s %s) (Teshis: %s) (Ilaclar: %s)", "Cikis:", KR_M(ziyaret.ctarih),
+               KR_M(ziyaret.csaat), KR_M(ziyaret.teshis), KR_M(ziyaret.ilaclar));
   }
-  if (k.sorumlu[0] == '\0') {
+  if (k.ziyaret.sorumlu[0] == '\0') {
     s += bicim("\n%11s (%s)", "Muayene:", "Yapilmadi");
   } else {
-    s += bicim("\n%11s (Sorumlu: %s) (Guvence: %s)", "Muayene:", KR_M(sorumlu), KR_M(guvence));
+    s += bicim("\n%11s (Sorumlu: %s) (Guvence: %s)", "Muayene:", KR_M(ziyaret.sorumlu),
+               KR_M(guvence));
   }
   s += bicim("\n%11s (%.2f TL)", "Ucret:", k.ucret);
   s += bicim("\n%11s (%s %s/%s) (Tel: %s)", "Iletisim:", KR_M(adres), KR_M(ilce), KR_M(il),

@@ -158,8 +158,9 @@ TEST(Registration, ZeroBytes) {
   EXPECT_EQ(k.dolu, 1);
   EXPECT_EQ(k.ucret, 0.0);
   for (const std::string& bos :
-       {metin(k.gtarih), metin(k.gsaat), metin(k.bolum), metin(k.sikayet), metin(k.teshis),
-        metin(k.ilaclar), metin(k.sorumlu), metin(k.ctarih), metin(k.csaat)}) {
+       {metin(k.ziyaret.gtarih), metin(k.ziyaret.gsaat), metin(k.ziyaret.bolum),
+        metin(k.ziyaret.sikayet), metin(k.ziyaret.teshis), metin(k.ziyaret.ilaclar),
+        metin(k.ziyaret.sorumlu), metin(k.ziyaret.ctarih), metin(k.ziyaret.csaat)}) {
     EXPECT_EQ(bos, "");
   }
   // Every byte after the name's NUL up to the birth date is zero, and so on:

@@ -49,25 +49,25 @@ char* kart_yaz(char* p, const hasta& k) {
   p = sabit_ekle(p, " ");
   p = sola_ekle<10>(p, k.kan_grubu);
 
-  if (alan_bos(k.gtarih)) {
+  if (alan_bos(k.ziyaret.gtarih)) {
     p = sabit_ekle(p, "\n     Giris: (Yapilmadi)");
   } else {
-    p = ziyaret_ekle(p, "\n     Giris: (", k.gtarih, k.gsaat, ") (Bolum: ", k.bolum,
-                     ") (Sikayet: ", k.sikayet);
+    p = ziyaret_ekle(p, "\n     Giris: (", k.ziyaret.gtarih, k.ziyaret.gsaat,
+                     ") (Bolum: ", k.ziyaret.bolum, ") (Sikayet: ", k.ziyaret.sikayet);
   }
 
-  if (alan_bos(k.ctarih)) {
+  if (alan_bos(k.ziyaret.ctarih)) {
     p = sabit_ekle(p, "\n     Cikis: (Yapilmadi)");
   } else {
-    p = ziyaret_ekle(p, "\n     Cikis: (", k.ctarih, k.csaat, ") (Teshis: ", k.teshis,
-                     ") (Ilaclar: ", k.ilaclar);
+    p = ziyaret_ekle(p, "\n     Cikis: (", k.ziyaret.ctarih, k.ziyaret.csaat,
+                     ") (Teshis: ", k.ziyaret.teshis, ") (Ilaclar: ", k.ziyaret.ilaclar);
   }
 
-  if (alan_bos(k.sorumlu)) {
+  if (alan_bos(k.ziyaret.sorumlu)) {
     p = sabit_ekle(p, "\n   Muayene: (Yapilmadi)");
   } else {
     p = sabit_ekle(p, "\n   Muayene: (Sorumlu: ");
-    p = alan_ekle(p, k.sorumlu);
+    p = alan_ekle(p, k.ziyaret.sorumlu);
     p = sabit_ekle(p, ") (Guvence: ");
     p = alan_ekle(p, k.guvence);
     p = sabit_ekle(p, ")");

@@ -77,14 +77,8 @@ void duzenle() {
     // The patient's own current number typed again is kept as it is; only a
     // number that another patient in use holds is refused.
     int baskasi = baskasinda(duzen, b.sira);
-    if (baskasi == OKUMA_HATASI) {
-      yaz("Dosya Acilamadi!");
-      return bitir();
-    }
-    if (baskasi) {
-      yaz("Bu numara baska hastaya ait!");
-      return bitir();
-    }
+    if (baskasi == OKUMA_HATASI) return bitir(DOSYA_ACILAMADI);
+    if (baskasi) return bitir("Bu numara baska hastaya ait!");
     alan_koy(k.tckimlik, duzen);
   }
   duzelt("Eski Isim: ", "Yeni Isim: ", k.isim, AlanKurali::isim);

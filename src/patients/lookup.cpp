@@ -8,8 +8,7 @@
 
 bool BulunanHasta::geri_yaz() {
   if (kayit_degistir(dosya.akis(), sira, kayit)) return true;
-  yaz("Kayit Yazilamadi!");
-  bitir();
+  bitir(KAYIT_YAZILAMADI);
   return false;
 }
 
@@ -23,8 +22,7 @@ BulunanHasta hastabul() {
 
   bulunan.dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
   if (!bulunan.dosya) {
-    yaz("Dosya Acilamadi!");
-    bitir();
+    bitir(DOSYA_ACILAMADI);
     return bulunan;
   }
   if (gecerli) {
@@ -38,7 +36,6 @@ BulunanHasta hastabul() {
   }
   bulunan.dosya.kapat();
   // A read error leaves it open whether the patient is there.
-  yaz(bulunan.sira == OKUMA_HATASI ? "Dosya Acilamadi!" : "Bulunamadi!");
-  bitir();
+  bitir(bulunan.sira == OKUMA_HATASI ? DOSYA_ACILAMADI : "Bulunamadi!");
   return bulunan;
 }

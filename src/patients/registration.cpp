@@ -20,14 +20,8 @@ void ekle() {
   alan_sor("TC Kimlik No: ", kayit.tckimlik, AlanKurali::tckimlik);
   int kayitli = kontroltc(kayit.tckimlik);
   // Unless the whole file was read, nobody can tell that the number is free.
-  if (kayitli == OKUMA_HATASI) {
-    yaz("Dosya Acilamadi!");
-    return bitir();
-  }
-  if (kayitli) {
-    yaz("Bu hasta zaten kayitli!");
-    return bitir();
-  }
+  if (kayitli == OKUMA_HATASI) return bitir(DOSYA_ACILAMADI);
+  if (kayitli) return bitir("Bu hasta zaten kayitli!");
   alan_sor("Ad&Soyad: ", kayit.isim, AlanKurali::isim);
   alan_sor("Cinsiyet (Erkek:E Kadin:K): ", kayit.cinsiyet, AlanKurali::cinsiyet);
   alan_sor("Dogum Tarihi (Gun/Ay/Yil): ", kayit.dogum_tarih, AlanKurali::tarih);
@@ -41,15 +35,9 @@ void ekle() {
   alan_sor("Sosyal Guvence: ", kayit.guvence, AlanKurali::guvence);
 
   Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::ekle);
-  if (!dosya) {
-    yaz("Dosya Acilamadi!");
-    return bitir();
-  }
+  if (!dosya) return bitir(DOSYA_ACILAMADI);
   // A failed append leaves the file as it was; it is never reported as done.
-  if (!kayit_ekle(dosya.akis(), kayit)) {
-    yaz("Kayit Yazilamadi!");
-    return bitir();
-  }
+  if (!kayit_ekle(dosya.akis(), kayit)) return bitir(KAYIT_YAZILAMADI);
   dosya.kapat();
   bitir();
 }

@@ -17,3 +17,8 @@ void bitir() {
   yaz("\n\n(Ana menuye donmek icin bir tusa basiniz)");
   tus_oku();
 }
+
+void bitir(const char* mesaj) {
+  yaz("%s", mesaj);
+  bitir();
+}

@@ -8,6 +8,15 @@
 // somebody has logged in) and the screen title between two runs of "=".
 void basla(const char* baslik);
 
+// What an operation says when a file cannot be opened or read, and when a
+// record could not be written (the file is then exactly as it was).
+inline constexpr const char* DOSYA_ACILAMADI = "Dosya Acilamadi!";
+inline constexpr const char* KAYIT_YAZILAMADI = "Kayit Yazilamadi!";
+
 // The return prompt: waits for one key press. The calling operation returns
 // at once after it ("return bitir();"), which closes its files.
 void bitir();
+
+// Shows `mesaj`, then the return prompt: the operation ends with a message
+// ("return bitir(DOSYA_ACILAMADI);").
+void bitir(const char* mesaj);

@@ -25,10 +25,7 @@ void psifre() {
   // buffer is refused whole and asked again.
   sor("Eski Sifre: ", esifre, sizeof esifre, [](int boy) { return boy >= 0; });
   Dosya dosya3 = dosya_ac(PERSONEL_DOSYASI, AcmaKipi::guncelle);
-  if (!dosya3) {
-    yaz("Dosya Acilamadi!");
-    return bitir();
-  }
+  if (!dosya3) return bitir(DOSYA_ACILAMADI);
   // The built-in account has no staff record, so nothing matches it here.
   char ad[GIRIS_BOYU] = "";
   int64_t sira = -1;
@@ -40,16 +37,12 @@ void psifre() {
   }
   if (sira < 0) {
     dosya3.kapat();
-    yaz(sira == OKUMA_HATASI ? "Dosya Acilamadi!" : "Girdiginiz Sifre Yanlis!");
-    return bitir();
+    return bitir(sira == OKUMA_HATASI ? DOSYA_ACILAMADI : "Girdiginiz Sifre Yanlis!");
   }
   // A new password longer than the field is refused whole, never cut.
   sor("Yeni Sifre: ", duzen, sizeof duzen, [](int n) { return n >= 2 && n <= SIFRE_SIGASI; });
   // Only `sifre` changes; the bytes behind its new NUL keep what they held.
   alan_koy(kayit3.sifre, duzen);
-  if (!kayit_degistir(dosya3.akis(), sira, kayit3)) {
-    yaz("Kayit Yazilamadi!");
-    return bitir();
-  }
+  if (!kayit_degistir(dosya3.akis(), sira, kayit3)) return bitir(KAYIT_YAZILAMADI);
   // After a change the main menu follows at once, without a message.
 }

@@ -27,22 +27,13 @@ void personel() {
   basla("PERSONEL EKLEME");
   en_az_iki("Kullanici Adi: ", kayit3.isim);
   int kayitli = kontrolism(kayit3.isim);
-  if (kayitli == OKUMA_HATASI) {
-    yaz("Dosya Acilamadi!");
-    return bitir();
-  }
-  if (kayitli) {
-    yaz("Bu personel zaten kayitli!");
-    return bitir();
-  }
+  if (kayitli == OKUMA_HATASI) return bitir(DOSYA_ACILAMADI);
+  if (kayitli) return bitir("Bu personel zaten kayitli!");
   // The password is typed in the open, like any other line.
   en_az_iki("Sifre: ", kayit3.sifre);
   Dosya dosya3 = dosya_ac(PERSONEL_DOSYASI, AcmaKipi::ekle);
-  if (!dosya3) {
-    yaz("Dosya Acilamadi!");
-  } else if (!kayit_ekle(dosya3.akis(), kayit3)) {
-    yaz("Kayit Yazilamadi!");
-  }
+  if (!dosya3) return bitir(DOSYA_ACILAMADI);
+  if (!kayit_ekle(dosya3.akis(), kayit3)) return bitir(KAYIT_YAZILAMADI);
   dosya3.kapat();
   // No confirmation: the return prompt follows the password line.
   return bitir();

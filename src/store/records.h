@@ -20,6 +20,23 @@ inline constexpr const char* RAPOR_DOSYASI = "palvo.rapor.txt";
 // Only this value of `dolu` marks a record in use; any other is a free slot.
 inline constexpr int32_t DOLU = 1;
 
+// The texts of one visit, in the same order and widths in the patient record
+// and in the archive record: admission, complaint and department, then what
+// the discharge adds.
+struct Ziyaret {
+  char gtarih[20];
+  char gsaat[6];
+  char bolum[20];
+  char sikayet[20];
+  char teshis[20];
+  char ilaclar[20];
+  char sorumlu[20];
+  char ctarih[20];
+  char csaat[6];
+};
+
+static_assert(sizeof(Ziyaret) == 152 && alignof(Ziyaret) == 1);
+
 // One patient.
 struct hasta {
   int32_t dolu;
@@ -35,15 +52,7 @@ struct hasta {
   char il[20];
   char ilce[20];
   char telefon[20];
-  char gtarih[20];
-  char gsaat[6];
-  char bolum[20];
-  char sikayet[20];
-  char teshis[20];
-  char ilaclar[20];
-  char sorumlu[20];
-  char ctarih[20];
-  char csaat[6];
+  Ziyaret ziyaret;
   double ucret;
 };
 
@@ -61,45 +70,39 @@ static_assert(offsetof(hasta, adres) == 116);
 static_assert(offsetof(hasta, il) == 156);
 static_assert(offsetof(hasta, ilce) == 176);
 static_assert(offsetof(hasta, telefon) == 196);
-static_assert(offsetof(hasta, gtarih) == 216);
-static_assert(offsetof(hasta, gsaat) == 236);
-static_assert(offsetof(hasta, bolum) == 242);
-static_assert(offsetof(hasta, sikayet) == 262);
-static_assert(offsetof(hasta, teshis) == 282);
-static_assert(offsetof(hasta, ilaclar) == 302);
-static_assert(offsetof(hasta, sorumlu) == 322);
-static_assert(offsetof(hasta, ctarih) == 342);
-static_assert(offsetof(hasta, csaat) == 362);
+static_assert(offsetof(hasta, ziyaret) == 216);
+static_assert(offsetof(hasta, ziyaret.gtarih) == 216);
+static_assert(offsetof(hasta, ziyaret.gsaat) == 236);
+static_assert(offsetof(hasta, ziyaret.bolum) == 242);
+static_assert(offsetof(hasta, ziyaret.sikayet) == 262);
+static_assert(offsetof(hasta, ziyaret.teshis) == 282);
+static_assert(offsetof(hasta, ziyaret.ilaclar) == 302);
+static_assert(offsetof(hasta, ziyaret.sorumlu) == 322);
+static_assert(offsetof(hasta, ziyaret.ctarih) == 342);
+static_assert(offsetof(hasta, ziyaret.csaat) == 362);
 static_assert(offsetof(hasta, ucret) == 368);
 
 // One finished examination, appended by the discharge.
 struct arsiv {
   int32_t dolu;
   char tckimlik[20];
-  char gtarih[20];
-  char gsaat[6];
-  char bolum[20];
-  char sikayet[20];
-  char teshis[20];
-  char ilaclar[20];
-  char sorumlu[20];
-  char ctarih[20];
-  char csaat[6];
+  Ziyaret ziyaret;
   double ucret;
 };
 
 static_assert(sizeof(arsiv) == 184);
 static_assert(offsetof(arsiv, dolu) == 0);
 static_assert(offsetof(arsiv, tckimlik) == 4);
-static_assert(offsetof(arsiv, gtarih) == 24);
-static_assert(offsetof(arsiv, gsaat) == 44);
-static_assert(offsetof(arsiv, bolum) == 50);
-static_assert(offsetof(arsiv, sikayet) == 70);
-static_assert(offsetof(arsiv, teshis) == 90);
-static_assert(offsetof(arsiv, ilaclar) == 110);
-static_assert(offsetof(arsiv, sorumlu) == 130);
-static_assert(offsetof(arsiv, ctarih) == 150);
-static_assert(offsetof(arsiv, csaat) == 170);
+static_assert(offsetof(arsiv, ziyaret) == 24);
+static_assert(offsetof(arsiv, ziyaret.gtarih) == 24);
+static_assert(offsetof(arsiv, ziyaret.gsaat) == 44);
+static_assert(offsetof(arsiv, ziyaret.bolum) == 50);
+static_assert(offsetof(arsiv, ziyaret.sikayet) == 70);
+static_assert(offsetof(arsiv, ziyaret.teshis) == 90);
+static_assert(offsetof(arsiv, ziyaret.ilaclar) == 110);
+static_assert(offsetof(arsiv, ziyaret.sorumlu) == 130);
+static_assert(offsetof(arsiv, ziyaret.ctarih) == 150);
+static_assert(offsetof(arsiv, ziyaret.csaat) == 170);
 static_assert(offsetof(arsiv, ucret) == 176);
 
 // One staff account.

@@ -13,10 +13,7 @@ void muayene() {
   b.dosya.kapat();
 
   Dosya dosya = dosya_ac(ARSIV_DOSYASI, AcmaKipi::guncelle);
-  if (!dosya) {
-    yaz("Dosya Acilamadi!");
-    return bitir();
-  }
+  if (!dosya) return bitir(DOSYA_ACILAMADI);
   int i = 0;
   std::size_t tc_boyu = alan_boyu(b.kayit.tckimlik);
   Tarama<arsiv> tarama(dosya.akis());
@@ -28,18 +25,16 @@ void muayene() {
     if (kayit2.dolu != DOLU || !alan_metin_esit(kayit2.tckimlik, b.kayit.tckimlik, tc_boyu))
       continue;
     ++i;
-    yaz("%2d) %7s (%.*s %.*s) (Bolum: %.*s) (Sikayet: %.*s)\n", i, "Giris:", ALAN(kayit2.gtarih),
-        ALAN(kayit2.gsaat), ALAN(kayit2.bolum), ALAN(kayit2.sikayet));
-    yaz("%11s (%.*s %.*s) (Teshis: %.*s) (Ilaclar: %.*s)\n", "Cikis:", ALAN(kayit2.ctarih),
-        ALAN(kayit2.csaat), ALAN(kayit2.teshis), ALAN(kayit2.ilaclar));
-    yaz("%11s (Sorumlu: %.*s)\n", "Muayene:", ALAN(kayit2.sorumlu));
+    yaz("%2d) %7s (%.*s %.*s) (Bolum: %.*s) (Sikayet: %.*s)\n", i,
+        "Giris:", ALAN(kayit2.ziyaret.gtarih), ALAN(kayit2.ziyaret.gsaat),
+        ALAN(kayit2.ziyaret.bolum), ALAN(kayit2.ziyaret.sikayet));
+    yaz("%11s (%.*s %.*s) (Teshis: %.*s) (Ilaclar: %.*s)\n", "Cikis:", ALAN(kayit2.ziyaret.ctarih),
+        ALAN(kayit2.ziyaret.csaat), ALAN(kayit2.ziyaret.teshis), ALAN(kayit2.ziyaret.ilaclar));
+    yaz("%11s (Sorumlu: %.*s)\n", "Muayene:", ALAN(kayit2.ziyaret.sorumlu));
     yaz("%11s (%.2f TL)\n", "Ucret:", kayit2.ucret);
   }
   dosya.kapat();
-  if (tarama.hata()) {
-    yaz("Dosya Acilamadi!");
-  } else if (i == 0) {
-    yaz("Hastanin Arsiv Kaydi Bulunamadi!");
-  }
+  if (tarama.hata()) return bitir(DOSYA_ACILAMADI);
+  if (i == 0) return bitir("Hastanin Arsiv Kaydi Bulunamadi!");
   bitir();
 }

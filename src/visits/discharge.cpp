@@ -9,6 +9,7 @@
 #include "store/field.h"
 #include "store/record_file.h"
 #include "store/records.h"
+#include "store/visit.h"
 #include "visits/visit_prompts.h"
 
 void hcikis() {
@@ -16,15 +17,12 @@ void hcikis() {
   BulunanHasta b = hastabul();
   if (!b) return;
   hasta& k = b.kayit;
-  if (alan_bos(k.gtarih)) {
-    yaz("Once Hasta Kabulu Yapilmalidir!");
-    return bitir();
-  }
-  alan_sor("Sorumlu: ", k.sorumlu, AlanKurali::isim);
-  alan_sor("Teshis: ", k.teshis, AlanKurali::en_az_iki);
-  alan_sor("Ilaclar: ", k.ilaclar, AlanKurali::en_az_iki);
-  alan_sor("Cikis Tarihi (Gun/Ay/Yil): ", k.ctarih, AlanKurali::tarih);
-  alan_sor("Cikis Saati (ST:DK): ", k.csaat, AlanKurali::saat);
+  if (alan_bos(k.ziyaret.gtarih)) return bitir("Once Hasta Kabulu Yapilmalidir!");
+  alan_sor("Sorumlu: ", k.ziyaret.sorumlu, AlanKurali::isim);
+  alan_sor("Teshis: ", k.ziyaret.teshis, AlanKurali::en_az_iki);
+  alan_sor("Ilaclar: ", k.ziyaret.ilaclar, AlanKurali::en_az_iki);
+  alan_sor("Cikis Tarihi (Gun/Ay/Yil): ", k.ziyaret.ctarih, AlanKurali::tarih);
+  alan_sor("Cikis Saati (ST:DK): ", k.ziyaret.csaat, AlanKurali::saat);
 
   // Only a patient without social security pays for the examination.
   double ucret = 0;
@@ -43,28 +41,14 @@ void hcikis() {
   std::memset(&kayit2, 0, sizeof kayit2);
   kayit2.dolu = DOLU;
   alan_kopyala(kayit2.tckimlik, k.tckimlik);
-  alan_kopyala(kayit2.gtarih, k.gtarih);
-  alan_kopyala(kayit2.gsaat, k.gsaat);
-  alan_kopyala(kayit2.bolum, k.bolum);
-  alan_kopyala(kayit2.sikayet, k.sikayet);
-  alan_kopyala(kayit2.teshis, k.teshis);
-  alan_kopyala(kayit2.ilaclar, k.ilaclar);
-  alan_kopyala(kayit2.sorumlu, k.sorumlu);
-  alan_kopyala(kayit2.ctarih, k.ctarih);
-  alan_kopyala(kayit2.csaat, k.csaat);
+  ziyaret_kopyala(kayit2.ziyaret, k.ziyaret);
   kayit2.ucret = ucret;
 
   // The discharge stays in the patient record whatever happens here, but the
   // clerk must see when the examination was not archived.
   Dosya dosya = dosya_ac(ARSIV_DOSYASI, AcmaKipi::ekle);
-  if (!dosya) {
-    yaz("Dosya Acilamadi!");
-    return bitir();
-  }
-  if (!kayit_ekle(dosya.akis(), kayit2)) {
-    yaz("Kayit Yazilamadi!");
-    return bitir();
-  }
+  if (!dosya) return bitir(DOSYA_ACILAMADI);
+  if (!kayit_ekle(dosya.akis(), kayit2)) return bitir(KAYIT_YAZILAMADI);
   dosya.kapat();
   listele();
 }
