@@ -68,14 +68,12 @@ TEST_P(Discharge, Records) {
                           ? tekrar(UCRET_ISTEMI, d.ucret_istemi)
                           : "Muayene Ucreti: Yok (" + d.guvence + " Sosyal Guvence)\n";
   oturum(c,
-         "6\n" + TC + "\n" + satirlar(d.sorumlu) + satirlar(d.teshis) +
-             satirlar(d.ilaclar) + satirlar(d.ctarih) + satirlar(d.csaat) +
-             d.ucret_girdisi + "x",
+         "6\n" + TC + "\n" + satirlar(d.sorumlu) + satirlar(d.teshis) + satirlar(d.ilaclar) +
+             satirlar(d.ctarih) + satirlar(d.csaat) + d.ucret_girdisi + "x",
          bulunan("HASTA CIKIS", k) + tekrar(SORUMLU_ISTEMI, d.sorumlu.size()) +
-             tekrar(TESHIS_ISTEMI, d.teshis.size()) +
-             tekrar(ILACLAR_ISTEMI, d.ilaclar.size()) +
-             tekrar(TARIH_ISTEMI, d.ctarih.size()) +
-             tekrar(SAAT_ISTEMI, d.csaat.size()) + ucret + liste_ekrani({sonra, diger}));
+             tekrar(TESHIS_ISTEMI, d.teshis.size()) + tekrar(ILACLAR_ISTEMI, d.ilaclar.size()) +
+             tekrar(TARIH_ISTEMI, d.ctarih.size()) + tekrar(SAAT_ISTEMI, d.csaat.size()) + ucret +
+             liste_ekrani({sonra, diger}));
 
   EXPECT_EQ(c.oku(HASTA_DOSYASI), dosya({sonra, diger}));
   // The first discharge creates the archive with exactly one record.
@@ -153,12 +151,11 @@ INSTANTIATE_TEST_SUITE_P(
                     .ssorumlu = "Dr. Ayse Kaya",
                     .steshis = "Akut Bronsit",
                     .silaclar = "Ventolin  Surup"},
-        CikisDurumu{
-            .ad = "DateTimeBoundaries",
-            .ctarih = {"3/1/2024", "03/1/2024", "32/01/2024", "01/13/2024", "31/02/2024"},
-            .csaat = {"9:30", "24:00", "12:60", "12.30", "ab:cd"},
-            .sctarih = "31/02/2024",
-            .scsaat = "ab:cd"},
+        CikisDurumu{.ad = "DateTimeBoundaries",
+                    .ctarih = {"3/1/2024", "03/1/2024", "32/01/2024", "01/13/2024", "31/02/2024"},
+                    .csaat = {"9:30", "24:00", "12:60", "12.30", "ab:cd"},
+                    .sctarih = "31/02/2024",
+                    .scsaat = "ab:cd"},
         // A discharge dated before the admission is accepted.
         CikisDurumu{.ad = "DischargeBeforeAdmission",
                     .ctarih = {"01/01/2000"},
