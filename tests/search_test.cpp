@@ -31,12 +31,15 @@ const std::vector<hasta> HASTALAR = {
     taburcu(hasta_kaydi("44444444444", "Oda 12 Ali"), 6.5),
     hasta_kaydi("55555555555", "Ali  Veli"),
     nulsuz(),
+    hasta_kaydi("10000000001", "\x99zt\x81rk Can"),  // Öztürk Can
+    hasta_kaydi("10000000002", "I\x9f\x8dk Deniz"),  // Işık Deniz
 };
 
 std::string dosya_verisi() {
   const std::vector<hasta>& h = HASTALAR;
   return dosya({bos_kayit(), h[0], h[1], kullanilmayan(hasta_kaydi("77777777777", "Ali Silinmis")),
-                kullanilmayan(hasta_kaydi("88888888888", "Ali Iki"), 2), h[2], h[3], h[4], h[5]}) +
+                kullanilmayan(hasta_kaydi("88888888888", "Ali Iki"), 2), h[2], h[3], h[4], h[5],
+                h[6], h[7]}) +
          bayt(hasta_kaydi("99999999999", "Ali Yarim")).substr(0, 100);
 }
 
@@ -74,6 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
         AramaDurumu{"BlankBeforeIsPartOfTheWord", {" veli"}, {2, 4}},
         AramaDurumu{"BlankAfterIsPartOfTheWord", {"veli "}, {}},
         AramaDurumu{"TwoBlanksAreAWord", {"  "}, {4}},
+        // Turkish letters in either case; I, ı and İ are one letter.
+        AramaDurumu{"TurkishCapitals", {"\x99ZT\x9aRK"}, {6}},
+        AramaDurumu{"TurkishSmall", {"\x94zt\x81rk"}, {6}},
+        AramaDurumu{"EveryKindOfI", {"I\x9eIK"}, {7}},
+        AramaDurumu{"DotlessI", {"\x8d\x9f\x8dk"}, {7}},
         AramaDurumu{"WholeNumber", {"22222222222"}, {1}},
         AramaDurumu{"NumberWithLeadingDigitsOnly", {"1234567890"}, {}},
         AramaDurumu{"DigitsAreNeverLookedForInNames", {"12"}, {}},
