@@ -77,6 +77,10 @@ std::wstring liste_sonu(const std::wstring& isim, const std::wstring& dogum_yer)
          DONUS;
 }
 
+// A cleared screen: the list's header stands at the top of the buffer.
+const std::wstring LISTE_BASI =
+    L"PALVO HASTANE OTOMASYONU 1.0 (nobet)\n===== HASTA LISTELEME =====\n\nTC KIMLIK";
+
 // One step of a person at the console: waits until the screen ends with
 // `son` (and starts with `ust`, when given), within `ms` of the keys before
 // it, then types `tuslar`.
@@ -108,7 +112,7 @@ std::vector<Adim> kayit_ve_liste(const std::vector<Adim>& dogum_yeri, const std:
                                    {L"Sosyal Guvence:", yazi(L"Ssk\r")},
                                    {DONUS, yazi(L"x")},
                                    {L"Seciminiz:", yazi(L"4\r")},
-                                   {liste, yazi(L"x")}};
+                                   {liste, yazi(L"x"), LISTE_BASI}};
   return once + dogum_yeri + sonra;
 }
 
@@ -221,7 +225,7 @@ const std::vector<Senaryo> SENARYOLAR = {
              {L"Seciminiz:", yazi(L"3\r")},
              {L"TC Kimlik veya Isim:", yazi(L"12345678901\r")},
              {L"Emin Misiniz (E-H):", yazi(L"h")},
-             {liste_sonu(L"Şükrü Öztürk", L"Iğdır"), yazi(L"x")}} +
+             {liste_sonu(L"Şükrü Öztürk", L"Iğdır"), yazi(L"x"), LISTE_BASI}} +
          SON,
      SUKRU},
     {"TwentyPatientsListedFast",
