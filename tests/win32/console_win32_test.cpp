@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gecici_dosya.h"
+#include "konsol_kit.h"
 #include "platform/console.h"
 #include "platform/disk.h"
 #include "platform/signals.h"
@@ -24,15 +25,7 @@ HANDLE konsol_girisi() {
   return GetStdHandle(STD_INPUT_HANDLE);
 }
 
-INPUT_RECORD tus_olayi(bool basili, WORD vk, unsigned char harf, WORD kez = 1) {
-  INPUT_RECORD r = {};
-  r.EventType = KEY_EVENT;
-  r.Event.KeyEvent.bKeyDown = basili;
-  r.Event.KeyEvent.wRepeatCount = kez;
-  r.Event.KeyEvent.wVirtualKeyCode = vk;
-  r.Event.KeyEvent.uChar.AsciiChar = static_cast<CHAR>(harf);
-  return r;
-}
+using konsol_kiti::tus_olayi;
 
 TEST(KonsolWin32, TheSingleKeyReadTakesKeyEventsFromTheConsole) {
   konsol_baslat();
@@ -42,8 +35,8 @@ TEST(KonsolWin32, TheSingleKeyReadTakesKeyEventsFromTheConsole) {
   odak.EventType = FOCUS_EVENT;
   olaylar.push_back(odak);
   olaylar.push_back(tus_olayi(true, VK_SHIFT, 0));
-  olaylar.push_back(tus_olayi(true, VK_OEM_7, 0xE0));  // a letter of code page 857
-  olaylar.push_back(tus_olayi(false, VK_OEM_7, 0xE0));
+  olaylar.push_back(tus_olayi(true, VK_OEM_7, L'Ó'));  // 0xE0 in code page 857
+  olaylar.push_back(tus_olayi(false, VK_OEM_7, L'Ó'));
   olaylar.push_back(tus_olayi(false, VK_SHIFT, 0));
   olaylar.push_back(tus_olayi(true, 'X', 'x'));
   olaylar.push_back(tus_olayi(true, VK_UP, 0));
@@ -55,8 +48,11 @@ TEST(KonsolWin32, TheSingleKeyReadTakesKeyEventsFromTheConsole) {
   olaylar.push_back(tus_olayi(true, VK_F5, 0));
   olaylar.push_back(tus_olayi(true, VK_RETURN, '\r'));
   olaylar.push_back(tus_olayi(true, VK_BACK, '\b'));
-  olaylar.push_back(tus_olayi(true, 'Z', 'z', 3));  // held down: three presses
+  olaylar.push_back(tus_olayi(true, 'Z', 'z', 3));  // held down: one read, one key
   olaylar.push_back(tus_olayi(true, 'Q', 'q'));
+  olaylar.push_back(tus_olayi(true, VK_MENU, 0));  // Alt and the keypad: 0159
+  olaylar.push_back(tus_olayi(true, VK_NUMPAD1, 0));
+  olaylar.push_back(tus_olayi(false, VK_MENU, L'ş'));
   // Keys beyond those read, so that a read taking too many events fails the
   // comparison below instead of waiting for a key forever.
   const std::size_t FAZLA = 4;
@@ -64,11 +60,11 @@ TEST(KonsolWin32, TheSingleKeyReadTakesKeyEventsFromTheConsole) {
 
   ASSERT_TRUE(FlushConsoleInputBuffer(konsol_girisi()));
   DWORD yazilan = 0;
-  ASSERT_TRUE(WriteConsoleInputA(konsol_girisi(), olaylar.data(),
+  ASSERT_TRUE(WriteConsoleInputW(konsol_girisi(), olaylar.data(),
                                  static_cast<DWORD>(olaylar.size()), &yazilan));
   ASSERT_EQ(yazilan, olaylar.size());
 
-  const std::vector<int> beklenen = {0xE0, 'x', 27, 'y', 27, 13, 8, 'z', 'z', 'z', 'q'};
+  const std::vector<int> beklenen = {0xE0, 'x', 27, 'y', 27, 13, 8, 'z', 'q', 0x9F};
   std::vector<int> okunan;
   for (std::size_t i = 0; i < beklenen.size(); ++i) okunan.push_back(konsol_tus());
   EXPECT_EQ(okunan, beklenen);
@@ -77,6 +73,10 @@ TEST(KonsolWin32, TheSingleKeyReadTakesKeyEventsFromTheConsole) {
   EXPECT_EQ(kalan, FAZLA) << "the keys read took exactly their own events";
   FlushConsoleInputBuffer(konsol_girisi());
   konsol_birak();
+}
+
+BOOL WINAPI yut(DWORD) {
+  return TRUE;
 }
 
 // ---- Ctrl+C: a program of its own, started by the test ----
@@ -130,10 +130,6 @@ int cocuk(const char* ne, const char* dosya, HANDLE hazir) {
   FILE* m = std::fopen(sonra.c_str(), "w");
   if (m != nullptr) std::fclose(m);
   return 0;
-}
-
-BOOL WINAPI yut(DWORD) {
-  return TRUE;
 }
 
 struct CocukSonucu {
