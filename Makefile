@@ -101,7 +101,7 @@ release:
 # $(BUILD)-release/paket/palvo_*.deb and $(BUILD)-win/paket/palvo-*-windows-x64.zip.
 package: release windows
 	sh scripts/setup package
-	cmake --build --preset windows --target palvo_kilavuz_metni
+	cmake --build --preset windows --target palvo_paket_metinleri
 	rm -rf $(BUILD)-release/paket $(BUILD)-win/paket
 	cd $(BUILD)-release && cpack
 	cd $(BUILD)-win && cpack

@@ -13,9 +13,20 @@ if(WIN32)
             -P ${PROJECT_SOURCE_DIR}/cmake/man-text.cmake
     DEPENDS ${palvo_kilavuz} ${PROJECT_SOURCE_DIR}/cmake/man-text.cmake
     VERBATIM)
-  add_custom_target(palvo_kilavuz_metni ALL DEPENDS ${PROJECT_BINARY_DIR}/palvo.txt)
+  # The licences of the runtime libraries linked into palvo.exe.
+  add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/LISANSLAR.txt
+    COMMAND ${CMAKE_COMMAND} -DBASLIK=${PROJECT_SOURCE_DIR}/packaging/LISANSLAR.txt
+            -DHEDEF=${PROJECT_BINARY_DIR}/LISANSLAR.txt
+            -P ${PROJECT_SOURCE_DIR}/cmake/runtime-licences.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/LISANSLAR.txt
+            ${PROJECT_SOURCE_DIR}/cmake/runtime-licences.cmake
+    VERBATIM)
+  add_custom_target(palvo_paket_metinleri ALL DEPENDS ${PROJECT_BINARY_DIR}/palvo.txt
+                                                      ${PROJECT_BINARY_DIR}/LISANSLAR.txt)
   install(TARGETS palvo RUNTIME DESTINATION .)
-  install(FILES ${PROJECT_BINARY_DIR}/OKUBENI.txt ${PROJECT_BINARY_DIR}/palvo.txt DESTINATION .)
+  install(FILES ${PROJECT_BINARY_DIR}/OKUBENI.txt ${PROJECT_BINARY_DIR}/palvo.txt
+                ${PROJECT_BINARY_DIR}/LISANSLAR.txt DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME palvo-${PROJECT_VERSION}-windows-x64)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
@@ -65,8 +76,8 @@ always logs in.")
 endif()
 
 set(CPACK_PACKAGE_NAME palvo)
-set(CPACK_PACKAGE_VENDOR "Palvo Yazilim Ekibi")
-set(CPACK_PACKAGE_CONTACT "Palvo Yazilim Ekibi <destek@palvo.example>")
+set(CPACK_PACKAGE_VENDOR "${palvo_yapimci}")
+set(CPACK_PACKAGE_CONTACT "${palvo_yapimci} <destek@palvo.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "single-user text-mode patient management for a hospital")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/paket)
 set(CPACK_STRIP_FILES ON)
