@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 #include "platform/disk.h"
 #include "store/records.h"
@@ -32,11 +33,11 @@ class Dosya {
   FILE* akis() const { return f_; }
   explicit operator bool() const { return f_ != nullptr; }
   // Closes the file; false when the last buffered data could not be written.
+  // The member is emptied before the stream is closed, so that no path
+  // holds the closed stream's pointer.
   bool kapat() {
-    if (f_ == nullptr) return true;
-    bool tamam = std::fclose(f_) == 0;
-    f_ = nullptr;
-    return tamam;
+    FILE* f = std::exchange(f_, nullptr);
+    return f == nullptr || std::fclose(f) == 0;
   }
 
  private:
