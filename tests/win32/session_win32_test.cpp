@@ -240,7 +240,7 @@ TEST_P(KonsolOturumu, AsAClerkTypesIt) {
   calistir(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Satir, KonsolOturumu, testing::ValuesIn(SENARYOLAR),
+INSTANTIATE_TEST_SUITE_P(Case, KonsolOturumu, testing::ValuesIn(SENARYOLAR),
                          [](const testing::TestParamInfo<Senaryo>& i) { return i.param.ad; });
 
 }  // namespace
