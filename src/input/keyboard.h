@@ -32,8 +32,8 @@ int istem_oku(const char* istem, char* tampon, std::size_t boyut);
 // The menu's number: skips blanks and line ends, then reads an optional sign
 // and decimal digits; what follows stays unread while the line fits the line
 // buffer (1,024 bytes with its line end), and the rest of a longer line is
-// dropped whole. A number too large for 32 bits saturates. When no number stands there, the rest of the line is
-// dropped and 0 is answered.
+// dropped whole. A number too large for 32 bits saturates. When no number stands there, the rest of
+// the line is dropped and 0 is answered.
 int32_t tamsayi_oku();
 
 // A decimal amount, read after the prompt rule's discard: blanks and line
