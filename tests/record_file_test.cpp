@@ -183,7 +183,7 @@ TEST(RecordScan, FirstMatchRewrite) {
                                [&](const hasta& k) { return alan_metin_esit(k.tckimlik, aranan); });
       ASSERT_EQ(sira, hedef);
       EXPECT_EQ(bayt(bulunan), veri.substr(static_cast<std::size_t>(hedef) * 376, 376));
-      ASSERT_TRUE(kayit_degistir(d.akis(), sira, yeni));
+      ASSERT_TRUE(kayit_degistir(d.akis(), sira, yeni, bulunan));
     }
     std::string beklenen = veri;
     beklenen.replace(static_cast<std::size_t>(hedef) * 376, 376, bayt(yeni));
@@ -193,18 +193,25 @@ TEST(RecordScan, FirstMatchRewrite) {
 
 TEST(RecordRewrite, OneSlot) {
   Calisma c;
-  std::string veri = bayt(hasta_kaydi(numara(1))) + bayt(hasta_kaydi(numara(2))) +
-                     bayt(hasta_kaydi(numara(3))) + "xyz";
-  c.yaz("p.dat", veri);
   hasta yeni = hasta_kaydi(numara(9), "Ali Veli", "Yok", 3.25);
-  {
+  // The slot as the operation read it, and as another desk left it in the
+  // meantime (a payment, a deletion): only the first is overwritten, and
+  // otherwise the file stays byte for byte as it was.
+  hasta okunan = hasta_kaydi(numara(2));
+  hasta odenmis = okunan;
+  odenmis.ucret += 5;
+  for (const hasta& simdi : {okunan, odenmis, bos_kayit()}) {
+    std::string veri =
+        bayt(hasta_kaydi(numara(1))) + bayt(simdi) + bayt(hasta_kaydi(numara(3))) + "xyz";
+    c.yaz("p.dat", veri);
     Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
     ASSERT_TRUE(d);
-    ASSERT_TRUE(kayit_degistir(d.akis(), 1, yeni));
+    bool ayni = bayt(simdi) == bayt(okunan);
+    EXPECT_EQ(kayit_degistir(d.akis(), 1, yeni, okunan), ayni);
+    std::string beklenen = veri;
+    if (ayni) beklenen.replace(376, 376, bayt(yeni));
+    EXPECT_EQ(c.oku("p.dat"), beklenen);
   }
-  std::string beklenen = veri;
-  beklenen.replace(376, 376, bayt(yeni));
-  EXPECT_EQ(c.oku("p.dat"), beklenen);
 }
 
 TEST(RecordRewrite, OddBalances) {
@@ -220,13 +227,13 @@ TEST(RecordRewrite, OddBalances) {
     c.yaz("p.dat", bayt(hasta_kaydi(numara(1))) + bayt(hasta_kaydi(numara(2))));
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
-      ASSERT_TRUE(kayit_ekle(d.akis(), k));
+      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), k));
       d.kapat();
       d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
-      ASSERT_TRUE(kayit_degistir(d.akis(), 0, k));
+      ASSERT_TRUE(kayit_degistir(d.akis(), 0, k, hasta_kaydi(numara(1))));
       d.kapat();
       d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
-      ASSERT_TRUE(kayit_ekle(d.akis(), hasta_kaydi(numara(7))));
+      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), hasta_kaydi(numara(7))));
     }
     std::vector<hasta> kayitlar;
     ASSERT_EQ(tara(c.yol("p.dat"), &kayitlar).size(), 4u);
@@ -247,7 +254,7 @@ TEST(RecordAppend, PadsTail) {
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
       ASSERT_TRUE(d);
-      ASSERT_TRUE(kayit_ekle(d.akis(), yeni));
+      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), yeni));
     }
     std::string beklenen = veri;
     beklenen.resize(kuyruk == 0 ? 376 : 752, '\0');
@@ -269,7 +276,7 @@ TEST(RecordAppend, TornTailStaysFree) {
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
       ASSERT_TRUE(d);
-      ASSERT_TRUE(kayit_ekle(d.akis(), yeni));
+      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), yeni));
     }
     std::string bos_slot = yarim_kayit.substr(0, kuyruk);
     bos_slot[0] = '\0';
@@ -292,7 +299,7 @@ TEST(RecordAppend, CreatesFile) {
     std::memset(&p, 0, sizeof p);
     p.dolu = DOLU;
     std::strcpy(p.isim, "ayse");
-    ASSERT_TRUE(kayit_ekle(d.akis(), p));
+    ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("s.dat").c_str(), p));
   }
   EXPECT_EQ(c.boy("s.dat"), 44);
 }
@@ -313,7 +320,7 @@ TEST(RecordAppend, FailureCutsBack) {
     struct rlimit sinir = eski;
     sinir.rlim_cur = static_cast<rlim_t>(veri.size() + 100);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &sinir), 0);
-    bool yazildi = kayit_ekle(d.akis(), hasta_kaydi(numara(2)));
+    bool yazildi = kayit_ekle(d.akis(), c.yol("p.dat").c_str(), hasta_kaydi(numara(2)));
     setrlimit(RLIMIT_FSIZE, &eski);
     EXPECT_FALSE(yazildi);
     d.kapat();
@@ -338,8 +345,9 @@ TEST(RecordOpen, RegularOnly) {
   c.yaz("var.dat", "abc");
   EXPECT_TRUE(dosya_ac(c.yol("var.dat").c_str(), AcmaKipi::guncelle));
   EXPECT_EQ(c.oku("var.dat"), "abc");
+  // The report is emptied only once its lock is held, never by the open.
   EXPECT_TRUE(dosya_ac(c.yol("var.dat").c_str(), AcmaKipi::yeni_metin));
-  EXPECT_EQ(c.oku("var.dat"), "");
+  EXPECT_EQ(c.oku("var.dat"), "abc");
 }
 
 TEST(TextField, NoReadPastWidth) {

@@ -18,14 +18,12 @@ namespace {
 
 // Whether a patient in use other than the one in slot `kendi` holds the
 // identity number `metin`: 1 or 0, or OKUMA_HATASI when a read error ended
-// the scan first. It reads the patient file through a stream of its own, so
-// the edit's stream and its position stay untouched.
-int baskasinda(const char* metin, int64_t kendi) {
-  Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::guncelle);
-  if (!dosya) return 0;
+// the scan first. It reads the edit's own stream, which the rewrite seeks
+// again, so that the check before the rewrite runs under its lock.
+int baskasinda(FILE* hastalar, const char* metin, int64_t kendi) {
   std::size_t boy = std::strlen(metin);
   hasta kayit;
-  int64_t sira = ilk_kayit(dosya.akis(), kayit, [&](const hasta& k, int64_t s) {
+  int64_t sira = ilk_kayit(hastalar, kayit, [&](const hasta& k, int64_t s) {
     return s != kendi && alan_metin_esit(k.tckimlik, metin, boy);
   });
   if (sira == OKUMA_HATASI) return OKUMA_HATASI;
@@ -71,14 +69,16 @@ void duzenle() {
   BulunanHasta b = hastabul();
   if (!b) return;
   hasta& k = b.kayit;
+  constexpr const char* BASKASININ = "Bu numara baska hastaya ait!";
   char duzen[SATIR_BOYU];
   yeni_deger("Eski TC Kimlik No: ", "Yeni TC Kimlik No: ", k.tckimlik, AlanKurali::tckimlik, duzen);
-  if (duzen[0] != '\0') {
+  bool numara_yazildi = duzen[0] != '\0';
+  if (numara_yazildi) {
     // The patient's own current number typed again is kept as it is; only a
     // number that another patient in use holds is refused.
-    int baskasi = baskasinda(duzen, b.sira);
+    int baskasi = baskasinda(b.dosya.akis(), duzen, b.sira);
     if (baskasi == OKUMA_HATASI) return bitir(DOSYA_ACILAMADI);
-    if (baskasi) return bitir("Bu numara baska hastaya ait!");
+    if (baskasi) return bitir(BASKASININ);
     alan_koy(k.tckimlik, duzen);
   }
   duzelt("Eski Isim: ", "Yeni Isim: ", k.isim, AlanKurali::isim);
@@ -93,8 +93,14 @@ void duzenle() {
   duzelt("Eski Medeni Hal: ", "Yeni Medeni Hal: ", k.medenihal, AlanKurali::medenihal);
   duzelt("Eski Sosyal Guvence: ", "Yeni Sosyal Guvence: ", k.guvence, AlanKurali::guvence);
   // Written back whole even when every answer was empty; the visit fields
-  // and the balance go back exactly as they were read.
-  if (!b.geri_yaz()) return;
+  // and the balance go back exactly as they were read. A new number is
+  // checked again under the rewrite's lock: another desk may have registered
+  // it while the other fields were typed.
+  Yazim y = kilit_altinda(
+      b.dosya.akis(),
+      [&](FILE* f) { return numara_yazildi ? baskasinda(f, k.tckimlik, b.sira) : 0; },
+      [&](FILE* f) { return kayit_degistir(f, b.sira, k, b.okunan); });
+  if (!yazildi(y, BASKASININ)) return;
   b.dosya.kapat();
   listele();
 }

@@ -7,7 +7,7 @@
 #include "store/patient_match.h"
 
 bool BulunanHasta::geri_yaz() {
-  if (kayit_degistir(dosya.akis(), sira, kayit)) return true;
+  if (kayit_degistir(dosya.akis(), sira, kayit, okunan)) return true;
   bitir(KAYIT_YAZILAMADI);
   return false;
 }
@@ -31,6 +31,7 @@ BulunanHasta hastabul() {
     });
   }
   if (bulunan.sira >= 0) {
+    bulunan.okunan = bulunan.kayit;
     goster(bulunan.kayit);
     return bulunan;
   }

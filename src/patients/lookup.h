@@ -15,14 +15,16 @@
 // and return prompt have been shown.
 struct BulunanHasta {
   Dosya dosya;        // the patient file, open for update
-  hasta kayit;        // the record as read from the file
+  hasta kayit;        // the record as read from the file, for the operation to change
+  hasta okunan;       // the record as read from the file, unchanged
   int64_t sira = -1;  // the record's slot
 
   explicit operator bool() const { return static_cast<bool>(dosya); }
 
-  // Writes `kayit` back over its slot and waits until it is on disk. On
-  // failure prints "Kayit Yazilamadi!" with the return prompt and answers
-  // false; the operation then ends.
+  // Writes `kayit` back over its slot and waits until it is on disk, unless
+  // the slot no longer holds `okunan` (another desk changed or deleted the
+  // patient since the lookup). On failure prints "Kayit Yazilamadi!" with the
+  // return prompt and answers false; the operation then ends.
   bool geri_yaz();
 };
 

@@ -27,8 +27,11 @@ bool dizini_esitle(const char* ad) {
   do {
     r = fsync(fd);
   } while (r != 0 && errno == EINTR);
+  // A file system that cannot sync a directory (EINVAL) keeps names by its
+  // own means.
+  bool tamam = r == 0 || errno == EINVAL;
   close(fd);
-  return r == 0;
+  return tamam;
 }
 
 }  // namespace
@@ -45,27 +48,15 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
       kip_metni = "a+b";
       break;
     case AcmaKipi::yeni_metin:
-      bayrak |= O_WRONLY | O_CREAT | O_TRUNC;
+      bayrak |= O_WRONLY | O_CREAT;
       kip_metni = "w";
       break;
   }
   int fd;
-  bool yaratildi = false;
-  if (kip == AcmaKipi::ekle) {
-    // A record file made here must survive a crash together with its first
-    // record, so its directory entry is put on disk as well.
-    do {
-      fd = open(ad, bayrak | O_EXCL, 0644);
-    } while (fd < 0 && errno == EINTR);
-    yaratildi = fd >= 0;
-  }
-  if (!yaratildi) {
-    do {
-      fd = open(ad, bayrak, 0644);
-    } while (fd < 0 && errno == EINTR);
-  }
+  do {
+    fd = open(ad, bayrak, 0644);
+  } while (fd < 0 && errno == EINTR);
   if (fd < 0) return nullptr;
-  if (yaratildi) dizini_esitle(ad);
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);

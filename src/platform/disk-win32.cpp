@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
@@ -13,7 +14,17 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
   // open a file again while it holds it open (editing checks the new identity
   // number against the patient file its lookup still holds), and a file
   // opened without sharing would refuse that second open.
-  FILE* f = _fsopen(ad, kip_metni, _SH_DENYNO);
+  FILE* f = nullptr;
+  if (kip == AcmaKipi::yeni_metin) {
+    // Made when missing, but not emptied: that waits for the report's lock.
+    int fd = -1;
+    if (_sopen_s(&fd, ad, _O_WRONLY | _O_CREAT | _O_TEXT, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0)
+      return nullptr;
+    f = _fdopen(fd, kip_metni);
+    if (f == nullptr) _close(fd);
+  } else {
+    f = _fsopen(ad, kip_metni, _SH_DENYNO);
+  }
   if (f == nullptr) return nullptr;
   struct _stat64 st;
   if (_fstat64(_fileno(f), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {

@@ -8,7 +8,8 @@
 enum class AcmaKipi {
   guncelle,   // "r+": an existing file, read and write; fails when missing
   ekle,       // "a+": created when missing; every write goes to the end
-  yeni_metin  // "w": the report, created or emptied, written as text
+  yeni_metin  // "w": the report, created when missing, written as text; not
+              // emptied here, so that it is emptied under its lock
 };
 
 // Opens `ad` in the given mode, binary for the record files. Only a regular
@@ -25,8 +26,9 @@ bool disk_ayni(const char* ad, FILE* f);
 bool disk_esitle(FILE* f);
 
 // Waits until the directory entry of the file `ad` is on the disk, so that a
-// file just created keeps its name through a power cut. (Windows keeps names
-// in its journal; there this only answers true.)
+// file just created keeps its name through a power cut. A file system that
+// cannot sync a directory counts as done. (Windows keeps names in its
+// journal; there this only answers true.)
 bool disk_adi_esitle(const char* ad);
 
 // Cuts the file back to `boy` bytes.

@@ -22,3 +22,20 @@ void bitir(const char* mesaj) {
   yaz("%s", mesaj);
   bitir();
 }
+
+bool yazildi(Yazim y, const char* engel) {
+  switch (y) {
+    case Yazim::yazildi:
+      return true;
+    case Yazim::engellendi:
+      bitir(engel);
+      break;
+    case Yazim::okunamadi:
+      bitir(DOSYA_ACILAMADI);
+      break;
+    case Yazim::yazilamadi:
+      bitir(KAYIT_YAZILAMADI);
+      break;
+  }
+  return false;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/output.h"
+#include "store/record_file.h"
 
 // Clears the console and draws the title line (with the session name once
 // somebody has logged in) and the screen title between two runs of "=".
@@ -20,3 +21,8 @@ void bitir();
 // Shows `mesaj`, then the return prompt: the operation ends with a message
 // ("return bitir(DOSYA_ACILAMADI);").
 void bitir(const char* mesaj);
+
+// After a write under the writers' lock, whose lock is gone by now: true when
+// it landed; otherwise the operation ends with the message of what stopped
+// it, `engel` when the check under the lock ruled it out.
+bool yazildi(Yazim y, const char* engel);

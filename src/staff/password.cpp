@@ -42,7 +42,9 @@ void psifre() {
   // A new password longer than the field is refused whole, never cut.
   sor("Yeni Sifre: ", duzen, sizeof duzen, [](int n) { return n >= 2 && n <= SIFRE_SIGASI; });
   // Only `sifre` changes; the bytes behind its new NUL keep what they held.
+  // The account is written only while it is still as it was read.
+  personel okunan = kayit3;
   alan_koy(kayit3.sifre, duzen);
-  if (!kayit_degistir(dosya3.akis(), sira, kayit3)) return bitir(KAYIT_YAZILAMADI);
+  if (!kayit_degistir(dosya3.akis(), sira, kayit3, okunan)) return bitir(KAYIT_YAZILAMADI);
   // After a change the main menu follows at once, without a message.
 }

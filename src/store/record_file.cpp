@@ -29,16 +29,23 @@ TaramaBlogu::~TaramaBlogu() {
   if (no_ >= 0) blok_dolu[no_] = false;
 }
 
-bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy) {
-  YazmaKorumasi koruma;
+bool kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy) {
   if (boy > EN_UZUN_KAYIT) return false;
+  // The lock comes before the signal guard, so that Ctrl+C and the
+  // termination signals still end a desk that waits for it.
+  Kilit kilit(f, KilitTuru::yazma);
+  if (!kilit) return false;
+  YazmaKorumasi koruma;
   int64_t konum = sira * static_cast<int64_t>(boy);
-  // The slot as it stands goes back in place when the new record does not
-  // reach the disk whole (a short write, a full disk, a failed sync), so that
-  // a failure always leaves the file as it was.
+  // The slot as it stands is read again from the disk (the stream keeps no
+  // buffer): it must still be the record the operation read, and it goes back
+  // in place when the new record does not reach the disk whole (a short
+  // write, a full disk, a failed sync), so that a failure always leaves the
+  // file as it was.
   unsigned char eski[EN_UZUN_KAYIT];
   if (!disk_git(f, konum) || std::fread(eski, boy, 1, f) != 1) return false;
-  if (disk_git(f, konum) && std::fwrite(kayit, boy, 1, f) == 1 && disk_esitle(f)) return true;
+  if (std::memcmp(eski, okunan, boy) != 0) return false;
+  if (disk_git(f, konum) && std::fwrite(yeni, boy, 1, f) == 1 && disk_esitle(f)) return true;
   std::clearerr(f);
   if (disk_git(f, konum)) {
     // Written the same way as the new record, the old one reaches at least
@@ -49,9 +56,13 @@ bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy) {
   return false;
 }
 
-bool kayit_ekle(FILE* f, const void* kayit, std::size_t boy) {
-  YazmaKorumasi koruma;
+bool kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
   if (boy > EN_UZUN_KAYIT) return false;
+  // Only under the lock can an incomplete tail be told from another desk's
+  // append that is still being written.
+  Kilit kilit(f, KilitTuru::yazma);
+  if (!kilit) return false;
+  YazmaKorumasi koruma;
   int64_t eski_boy = disk_boy(f);
   if (eski_boy < 0) return false;
   std::size_t kuyruk = static_cast<std::size_t>(eski_boy % static_cast<int64_t>(boy));
@@ -80,13 +91,21 @@ bool kayit_ekle(FILE* f, const void* kayit, std::size_t boy) {
       kesim = eski_boy - static_cast<int64_t>(kuyruk);
       if (!disk_kes(f, kesim)) return false;
     }
-    if (!disk_git(f, kesim)) return false;
   }
+  // A stream that was read (a check before the append) is set at the end
+  // before it is written.
+  if (!disk_git(f, kesim)) return false;
   std::memset(parca + bas, 0, dolgu);
   std::memcpy(parca + bas + dolgu, kayit, boy);
-  if (std::fwrite(parca, bas + dolgu + boy, 1, f) == 1 && disk_esitle(f)) return true;
+  // The first record of a file also waits for the file's name to be on disk:
+  // a file made a moment ago may still be lost with the power.
+  if (std::fwrite(parca, bas + dolgu + boy, 1, f) == 1 && disk_esitle(f) &&
+      (eski_boy > 0 || disk_adi_esitle(ad))) {
+    return true;
+  }
   // Cut back to the old length, and that length on disk too; a tail that was
   // taken off goes back as it was.
+  std::clearerr(f);
   if (disk_kes(f, kesim)) {
     if (kesim != eski_boy) {
       disk_git(f, kesim);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/disk.h"
+#include "store/locks.h"
 #include "store/records.h"
 
 // An open file that closes itself however the operation that opened it ends.
@@ -77,10 +78,11 @@ class TaramaBlogu {
 // Reads a record file front to back in large blocks and hands out each
 // complete record once, in file order, with its slot number. A record is
 // looked at where it lies in the block; only one that an operation keeps is
-// copied out. An incomplete tail and a read error both end the scan; hata()
-// tells the two apart. A
-// rewrite through the same stream moves its position, so a scan is not
-// continued after one.
+// copied out. Each block is read under the readers' lock, so no record that
+// another desk is writing is ever read half written; a lock not had in time
+// ends the scan as a read error does. An incomplete tail and a read error
+// both end the scan; hata() tells the two apart. A rewrite through the same
+// stream moves its position, so a scan is not continued after one.
 template <class R>
 class Tarama {
  public:
@@ -96,10 +98,11 @@ class Tarama {
   const R* siradaki() {
     if (i_ == n_) {
       if (bitti_) return nullptr;
-      n_ = std::fread(blok_.veri(), sizeof(R), kapasite_, f_);
       i_ = 0;
+      Kilit kilit(f_, KilitTuru::okuma);
+      n_ = kilit ? std::fread(blok_.veri(), sizeof(R), kapasite_, f_) : 0;
       if (n_ < kapasite_) bitti_ = true;
-      if (n_ < kapasite_ && std::ferror(f_)) hata_ = true;
+      if (n_ < kapasite_ && (!kilit || std::ferror(f_))) hata_ = true;
       if (n_ == 0) return nullptr;
     }
     const R* kayit = reinterpret_cast<const R*>(blok_.veri() + i_ * sizeof(R));
@@ -165,24 +168,51 @@ int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
   return tarama.hata() ? OKUMA_HATASI : -1;
 }
 
-// Writes one whole record over slot `sira` and waits until it is on disk.
-// When that fails, the record that stood there is written back: false always
-// means the file is as it was.
-bool kayit_degistir(FILE* f, int64_t sira, const void* kayit, std::size_t boy);
+// What a write under the writers' lock came to. Every outcome but
+// `yazildi` leaves the file exactly as it was.
+enum class Yazim {
+  yazildi,     // on disk
+  yazilamadi,  // the lock was not had in time, the slot changed since it was
+               // read, or the disk failed
+  engellendi,  // the check made under the lock ruled the write out
+  okunamadi    // a read error ended that check
+};
+
+// Writes `yeni` over slot `sira` and waits until it is on disk, provided the
+// slot still holds `okunan`, the record as the operation read it: a desk that
+// changed it in the meantime is never overwritten. When the write fails, the
+// record that stood there is written back: false always means the file is as
+// it was.
+bool kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy);
 
 template <class R>
-bool kayit_degistir(FILE* f, int64_t sira, const R& kayit) {
-  return kayit_degistir(f, sira, &kayit, sizeof(R));
+bool kayit_degistir(FILE* f, int64_t sira, const R& yeni, const R& okunan) {
+  return kayit_degistir(f, sira, &yeni, &okunan, sizeof(R));
 }
 
-// Appends one record at the end of a file opened for appending and waits
-// until it is on disk. A file whose length is not a whole number of records
-// is first padded with zero bytes to the next record boundary, so that the new
-// record lands in a slot of its own. A failed append cuts the file back to the
-// length it had, leaving no partial record.
-bool kayit_ekle(FILE* f, const void* kayit, std::size_t boy);
+// Appends one record at the end of the file `ad`, open as `f` for appending,
+// and waits until it is on disk. A file whose length is not a whole number of
+// records is first padded with zero bytes to the next record boundary, so
+// that the new record lands in a slot of its own. The first record of an
+// empty file waits for the file's name to be on disk as well. A failed append
+// cuts the file back to the length it had, leaving no partial record.
+bool kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy);
 
 template <class R>
-bool kayit_ekle(FILE* f, const R& kayit) {
-  return kayit_ekle(f, &kayit, sizeof(R));
+bool kayit_ekle(FILE* f, const char* ad, const R& kayit) {
+  return kayit_ekle(f, ad, &kayit, sizeof(R));
+}
+
+// Makes the write `yaz(f)` under the writers' lock of `f`, after the check
+// `engel(f)` made under the same lock through the same stream: 1 rules the
+// write out, 0 lets it go on, OKUMA_HATASI stops it. The lock is let go
+// before this returns, so the caller may then wait for the clerk.
+template <class Engel, class Yaz>
+Yazim kilit_altinda(FILE* f, Engel&& engel, Yaz&& yaz) {
+  Kilit kilit(f, KilitTuru::yazma);
+  if (!kilit) return Yazim::yazilamadi;
+  int e = engel(f);
+  if (e == OKUMA_HATASI) return Yazim::okunamadi;
+  if (e != 0) return Yazim::engellendi;
+  return yaz(f) ? Yazim::yazildi : Yazim::yazilamadi;
 }

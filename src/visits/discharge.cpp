@@ -48,7 +48,7 @@ void hcikis() {
   // clerk must see when the examination was not archived.
   Dosya dosya = dosya_ac(ARSIV_DOSYASI, AcmaKipi::ekle);
   if (!dosya) return bitir(DOSYA_ACILAMADI);
-  if (!kayit_ekle(dosya.akis(), kayit2)) return bitir(KAYIT_YAZILAMADI);
+  if (!kayit_ekle(dosya.akis(), ARSIV_DOSYASI, kayit2)) return bitir(KAYIT_YAZILAMADI);
   dosya.kapat();
   listele();
 }

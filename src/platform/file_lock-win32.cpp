@@ -1,0 +1,42 @@
+#include <io.h>
+#include <windows.h>
+
+#include "platform/file_lock.h"
+
+namespace {
+
+HANDLE tutamak(FILE* f) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
+}
+
+OVERLAPPED kilit_yeri() {
+  OVERLAPPED o = {};
+  o.Offset = static_cast<DWORD>(static_cast<uint64_t>(KILIT_KONUMU) & 0xFFFFFFFFu);
+  o.OffsetHigh = static_cast<DWORD>(static_cast<uint64_t>(KILIT_KONUMU) >> 32);
+  return o;
+}
+
+}  // namespace
+
+// Locks of a handle: a second handle of the same process waits like any
+// other desk, so the store never takes a reading lock through another
+// stream of a file it holds the writing lock of.
+bool kilit_dene(FILE* f, KilitTuru tur) {
+  HANDLE h = tutamak(f);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  OVERLAPPED o = kilit_yeri();
+  DWORD bayrak = LOCKFILE_FAIL_IMMEDIATELY;
+  if (tur == KilitTuru::yazma) bayrak |= LOCKFILE_EXCLUSIVE_LOCK;
+  return LockFileEx(h, bayrak, 0, static_cast<DWORD>(KILIT_BOYU), 0, &o) != 0;
+}
+
+void kilit_birak(FILE* f) {
+  HANDLE h = tutamak(f);
+  if (h == INVALID_HANDLE_VALUE) return;
+  OVERLAPPED o = kilit_yeri();
+  UnlockFileEx(h, 0, static_cast<DWORD>(KILIT_BOYU), 0, &o);
+}
+
+void kilit_arasi_bekle() {
+  Sleep(1);
+}

@@ -1,0 +1,58 @@
+#include "store/locks.h"
+
+namespace {
+
+// The streams through which this process holds a writers' lock. Writes do
+// not nest across files, but the report holds its own while it reads the
+// patient file, so there is room for a few.
+constexpr int EN_COK_KILIT = 4;
+FILE* yazanlar[EN_COK_KILIT];
+
+bool al(FILE* f, KilitTuru tur) {
+  auto son = std::chrono::steady_clock::now() + KILIT_BEKLEMESI;
+  while (!kilit_dene(f, tur)) {
+    if (std::chrono::steady_clock::now() >= son) return false;
+    kilit_arasi_bekle();
+  }
+  return true;
+}
+
+}  // namespace
+
+bool yazma_kilidi_bende(FILE* f) {
+  for (FILE* y : yazanlar) {
+    if (y == f) return true;
+  }
+  return false;
+}
+
+Kilit::Kilit(FILE* f, KilitTuru tur) : f_(f), tur_(tur) {
+  if (f == nullptr) return;
+  if (yazma_kilidi_bende(f)) {
+    tutuluyor_ = true;
+    return;
+  }
+  FILE** yer = nullptr;
+  if (tur == KilitTuru::yazma) {
+    for (FILE*& y : yazanlar) {
+      if (y == nullptr) {
+        yer = &y;
+        break;
+      }
+    }
+    if (yer == nullptr) return;
+  }
+  if (!al(f, tur)) return;
+  if (yer != nullptr) *yer = f;
+  aldi_ = tutuluyor_ = true;
+}
+
+Kilit::~Kilit() {
+  if (!aldi_) return;
+  if (tur_ == KilitTuru::yazma) {
+    for (FILE*& y : yazanlar) {
+      if (y == f_) y = nullptr;
+    }
+  }
+  kilit_birak(f_);
+}

@@ -1,0 +1,41 @@
+// The locks that keep desks sharing a data folder out of each other's way.
+// A write holds its file's writers' lock for the write and its sync, and for
+// the check that decides whether it may be made; a scan holds the readers'
+// lock for each block it reads. Neither is ever held while the program waits
+// for a key or a line. A desk that finds the lock taken tries again for at
+// most KILIT_BEKLEMESI, so that a lock a crashed client left on a network
+// share never hangs every desk.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+
+#include "platform/file_lock.h"
+
+inline constexpr std::chrono::milliseconds KILIT_BEKLEMESI{5000};
+
+// Whether this process holds the writers' lock through the stream `f`. A
+// scan through that stream takes no readers' lock of its own: a record lock
+// of POSIX would turn the writers' lock into a shared one, and a second lock
+// of Windows' would wait for the first.
+bool yazma_kilidi_bende(FILE* f);
+
+// The lock of one file while the guard lives. Empty (false) when it could
+// not be had in time. A guard for a lock that the stream already holds, as
+// the writers' lock during the check before a write, or a readers' lock
+// under it, holds it without taking it again and leaves it held.
+class Kilit {
+ public:
+  Kilit(FILE* f, KilitTuru tur);
+  ~Kilit();
+  Kilit(const Kilit&) = delete;
+  Kilit& operator=(const Kilit&) = delete;
+
+  explicit operator bool() const { return tutuluyor_; }
+
+ private:
+  FILE* f_;
+  KilitTuru tur_;
+  bool aldi_ = false;       // taken by this guard, let go by it
+  bool tutuluyor_ = false;  // held, by this guard or an earlier one
+};
