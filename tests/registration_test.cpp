@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fault_kit.h"
 #include "harness.h"
 #include "registry_kit.h"
 #include "screens.h"
@@ -240,6 +241,21 @@ TEST(Registration, WriteFails) {
     Sonuc s = oturum(c, kayit_girdisi(YAZILAN), sinir);
     EXPECT_EQ(s.cikti, oturum_ekrani(ekle_ekrani("Kayit Yazilamadi!"))) << sinir;
     EXPECT_EQ(c.oku(HASTA), eski) << sinir;
+  }
+}
+
+// The first patient of a new file is written only once the file's name is on
+// disk too: the record's sync or the folder's fails, and the clerk is told
+// and the file is left empty.
+TEST(Registration, FirstRecordWaitsForTheName) {
+  WINDOWS_DISI("preloaded fault library");
+  for (const char* hangisi : {"1", "2"}) {
+    Calisma c;
+    ariza::Ariza a({{"SIM_ESITLE_HATASI", hangisi}});
+    EXPECT_EQ(oturum(c, kayit_girdisi(YAZILAN)).cikti,
+              oturum_ekrani(ekle_ekrani("Kayit Yazilamadi!")))
+        << hangisi;
+    EXPECT_EQ(c.boy(HASTA), 0) << hangisi;
   }
 }
 

@@ -67,8 +67,10 @@ TEST(DiskWin32, RecordFilesAreRawBytesAndTheReportIsText) {
   std::fclose(f);
   EXPECT_EQ(g.oku(), bayt + bayt);
 
+  // The report is emptied by its writer, under its lock, not by the open.
   f = disk_ac(g.ad(), AcmaKipi::yeni_metin);
   ASSERT_NE(f, nullptr);
+  ASSERT_TRUE(disk_kes(f, 0));
   std::fputs("BIR\nIKI\n", f);
   std::fclose(f);
   EXPECT_EQ(g.oku(), "BIR\r\nIKI\r\n");
