@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "ler"},
                       Durum{"\x9f\x9aKR\x9a \x94Z\x9aRK", "\x9e\x81kr\x81 \x99z\x81rk"},
                       Durum{"\x98ZM\x98R", "\x98zmir"}, Durum{"\x8d\x9eIK", "I\x9fik"},
+                      // a later word's İ keeps its dot too: ALİ İNCE
+                      Durum{"AL\x98 \x98NCE", "Ali \x98nce"},
                       // ß, µ and ÿ have no partner in the code page.
                       Durum{"\xe1\xe6\xed", "\xe1\xe6\xed"}));
 
