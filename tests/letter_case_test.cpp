@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "ler"},
                       Durum{"\x9f\x9aKR\x9a \x94Z\x9aRK", "\x9e\x81kr\x81 \x99z\x81rk"},
                       Durum{"\x98ZM\x98R", "\x98zmir"}, Durum{"\x8d\x9eIK", "I\x9fik"},
+                      // a later word's İ keeps its dot too: ALİ İNCE
+                      Durum{"AL\x98 \x98NCE", "Ali \x98nce"},
                       // ß, µ and ÿ have no partner in the code page.
                       Durum{"\xe1\xe6\xed", "\xe1\xe6\xed"}));
 
@@ -67,5 +69,58 @@ INSTANTIATE_TEST_SUITE_P(
                       Durum{"I\x9eIK", "i\x9fik"}, Durum{"\x8d\x9f\x8dk", "i\x9fik"},
                       Durum{"I\x9f\x8dk", "i\x9fik"}, Durum{"\x98ZM\x98R", "izmir"},
                       Durum{"Zz@[`{", "zz@[`{"}));
+
+// The 29 case pairs of code page 857 beyond ASCII, from its published
+// character assignments: capital, small. Each word of two letters, small then
+// capital, comes out capital then small; kucult lowers the capital.
+struct Cift {
+  unsigned char buyuk;
+  unsigned char kucuk;
+};
+void PrintTo(const Cift& c, std::ostream* os) {
+  *os << std::hex << "0x" << int{c.buyuk} << "/0x" << int{c.kucuk};
+}
+
+class Ciftler : public ::testing::TestWithParam<Cift> {};
+TEST_P(Ciftler, Pairs) {
+  const char buyuk = static_cast<char>(GetParam().buyuk);
+  const char kucuk = static_cast<char>(GetParam().kucuk);
+  std::string s{kucuk, buyuk};
+  ilkharf(s.data());
+  EXPECT_EQ(s, (std::string{buyuk, kucuk}));
+  s = {buyuk, kucuk};
+  kucult(s.data());
+  EXPECT_EQ(s, (std::string{kucuk, kucuk}));
+}
+INSTANTIATE_TEST_SUITE_P(Case, Ciftler,
+                         ::testing::Values(Cift{0x80, 0x87},    // Ç ç
+                                           Cift{0x8E, 0x84},    // Ä ä
+                                           Cift{0x8F, 0x86},    // Å å
+                                           Cift{0x90, 0x82},    // É é
+                                           Cift{0x92, 0x91},    // Æ æ
+                                           Cift{0x99, 0x94},    // Ö ö
+                                           Cift{0x9A, 0x81},    // Ü ü
+                                           Cift{0x9D, 0x9B},    // Ø ø
+                                           Cift{0x9E, 0x9F},    // Ş ş
+                                           Cift{0xA5, 0xA4},    // Ñ ñ
+                                           Cift{0xA6, 0xA7},    // Ğ ğ
+                                           Cift{0xB5, 0xA0},    // Á á
+                                           Cift{0xB6, 0x83},    // Â â
+                                           Cift{0xB7, 0x85},    // À à
+                                           Cift{0xC7, 0xC6},    // Ã ã
+                                           Cift{0xD2, 0x88},    // Ê ê
+                                           Cift{0xD3, 0x89},    // Ë ë
+                                           Cift{0xD4, 0x8A},    // È è
+                                           Cift{0xD6, 0xA1},    // Í í
+                                           Cift{0xD7, 0x8C},    // Î î
+                                           Cift{0xD8, 0x8B},    // Ï ï
+                                           Cift{0xDE, 0xEC},    // Ì ì
+                                           Cift{0xE0, 0xA2},    // Ó ó
+                                           Cift{0xE2, 0x93},    // Ô ô
+                                           Cift{0xE3, 0x95},    // Ò ò
+                                           Cift{0xE5, 0xE4},    // Õ õ
+                                           Cift{0xE9, 0xA3},    // Ú ú
+                                           Cift{0xEA, 0x96},    // Û û
+                                           Cift{0xEB, 0x97}));  // Ù ù
 
 }  // namespace

@@ -67,11 +67,11 @@ char cevir(const Tablo& t, char c) {
 }  // namespace
 
 void ilkharf(char* metin) {
-  for (char* p = metin; *p != '\0'; ++p) *p = cevir(p == metin ? BUYUK : KUCUK, *p);
-  // A blank capitalises what follows it; after a run of blanks that is the
-  // first letter of the next word.
+  // One pass: the first letter and every one after a blank (after a run of
+  // blanks, the first letter of the next word) are raised from what was
+  // typed, the others lowered. Raising a lowered letter would turn İ into I.
   for (char* p = metin; *p != '\0'; ++p) {
-    if (*p == ' ' && p[1] != '\0') p[1] = cevir(BUYUK, p[1]);
+    *p = cevir(p == metin || p[-1] == ' ' ? BUYUK : KUCUK, *p);
   }
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 // First letter and every letter after a blank upper case, all others lower.
+// A word's first letter is raised as typed, so İ keeps its dot.
 void ilkharf(char* metin);
 
 // Every letter lower case, for comparing names: I, ı and İ all become i, so
