@@ -41,6 +41,11 @@ constexpr DWORD KESME_BEKLEME_MS = 1000;
 // console's echo and editing, Ctrl+C to the control handler, and line ends
 // and wrapping done by the console.
 constexpr DWORD GIRIS_KIPI = ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT | ENABLE_PROCESSED_INPUT;
+// Left on by another program (after a crash or a missed restore), it would
+// turn an arrow key into ESC, "[" and "A": a key at a single-key question
+// and bytes in front of the next line. Off while the program runs, so keys
+// arrive as key events.
+constexpr DWORD VT_GIRDISI = 0x0200;  // ENABLE_VIRTUAL_TERMINAL_INPUT
 constexpr DWORD CIKIS_KIPI = ENABLE_PROCESSED_OUTPUT | ENABLE_WRAP_AT_EOL_OUTPUT;
 
 // The console as found at start, put back at exit, on Ctrl+C and when the
@@ -132,7 +137,7 @@ void konsol_baslat() {
   ilk.cikis_kod_sayfasi = GetConsoleOutputCP();
   if (ilk.kod_sayfasi != 0) SetConsoleCP(TURKCE_KOD_SAYFASI);
   if (ilk.cikis_kod_sayfasi != 0) SetConsoleOutputCP(TURKCE_KOD_SAYFASI);
-  if (ilk.giris_konsol) SetConsoleMode(ilk.giris, ilk.giris_kipi | GIRIS_KIPI);
+  if (ilk.giris_konsol) SetConsoleMode(ilk.giris, (ilk.giris_kipi | GIRIS_KIPI) & ~VT_GIRDISI);
   if (ilk.cikis_konsol) SetConsoleMode(ilk.cikis, ilk.cikis_kipi | CIKIS_KIPI);
   // Ctrl+C, Ctrl+Break or a closed console: a record write in progress
   // finishes, the console is put back, and the program ends.
@@ -147,9 +152,11 @@ void konsol_birak() {
   if (ilk.cikis_kod_sayfasi != 0) SetConsoleOutputCP(ilk.cikis_kod_sayfasi);
 }
 
-// As the command interpreter's "cls" does: the whole buffer, scroll-back
-// included, blank in the current colours, the window at its top and the
-// cursor home.
+// As the command interpreter's "cls" does: the whole buffer scrolled up out
+// of itself, with blanks in the current colours behind it, then the window
+// at its top and the cursor home. On a classic console window that clears
+// the whole buffer; a pseudo-console host (Windows Terminal), whose buffer is
+// only the window, clears its own scroll-back for exactly this call.
 void konsol_temizle() {
   if (!ilk.cikis_konsol) {
     konsol_yaz("\f", 1);
@@ -157,6 +164,15 @@ void konsol_temizle() {
   }
   CONSOLE_SCREEN_BUFFER_INFO b;
   if (!GetConsoleScreenBufferInfo(ilk.cikis, &b)) return;
+  SMALL_RECT hepsi = {0, 0, static_cast<SHORT>(b.dwSize.X - 1), static_cast<SHORT>(b.dwSize.Y - 1)};
+  COORD hedef = {0, static_cast<SHORT>(-b.dwSize.Y)};
+  CHAR_INFO bos;
+  bos.Char.UnicodeChar = L' ';
+  bos.Attributes = b.wAttributes;
+  ScrollConsoleScreenBufferW(ilk.cikis, &hepsi, nullptr, hedef, &bos);
+  // A host that does not carry out a scroll wholly out of the buffer (Wine's
+  // console does not) is blanked cell by cell; elsewhere this finds the
+  // buffer blank already.
   DWORD hucre = static_cast<DWORD>(b.dwSize.X) * static_cast<DWORD>(b.dwSize.Y);
   COORD bas = {0, 0};
   DWORD n = 0;

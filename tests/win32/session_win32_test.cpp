@@ -132,14 +132,30 @@ struct Senaryo {
   std::vector<std::pair<const char*, std::string>> dosyalar;  // at the start
   std::vector<Adim> adimlar;
   std::string hasta_sonra;  // the patient file at the end
+  // Another program left the console's virtual-terminal input on: off while
+  // the program reads, back on once it has ended.
+  bool vt_girdisi = false;
 };
+
+constexpr DWORD VT_GIRDISI = 0x0200;  // ENABLE_VIRTUAL_TERMINAL_INPUT
+
+bool vt_girdisi_acik() {
+  DWORD kip = 0;
+  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &kip) && (kip & VT_GIRDISI) != 0;
+}
 
 // Runs one scenario to the end of the program; files as given, exit status 0.
 void calistir(const Senaryo& s) {
   SCOPED_TRACE(s.ad);
   GeciciDizin dizin;
   for (const auto& [ad, bayt] : s.dosyalar) dosya_yaz(dizin.yol(ad), bayt);
-  FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE));
+  HANDLE giris = GetStdHandle(STD_INPUT_HANDLE);
+  FlushConsoleInputBuffer(giris);
+  DWORD ilk_kip = 0;
+  ASSERT_TRUE(GetConsoleMode(giris, &ilk_kip));
+  if (s.vt_girdisi) {
+    ASSERT_TRUE(SetConsoleMode(giris, ilk_kip | VT_GIRDISI));
+  }
   std::string komut = "\"" + program() + "\"";
   STARTUPINFOA si = {};
   si.cb = sizeof si;
@@ -161,6 +177,9 @@ void calistir(const Senaryo& s) {
       std::printf("\n%s: step %zu on the screen %lu ms after its key\n", s.ad, i, gecen);
       EXPECT_LE(gecen, a.ms) << "step " << i;
     }
+    if (s.vt_girdisi) {
+      EXPECT_FALSE(vt_girdisi_acik()) << "step " << i;
+    }
     ASSERT_TRUE(bas(a.tuslar));
     tus_ani = GetTickCount();
   }
@@ -171,6 +190,10 @@ void calistir(const Senaryo& s) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   EXPECT_TRUE(bitti && cikis == 0) << cikis;
+  if (s.vt_girdisi) {
+    EXPECT_TRUE(vt_girdisi_acik()) << "after the end";
+  }
+  SetConsoleMode(giris, ilk_kip);
   EXPECT_EQ(dosya_oku(dizin.yol("palvo.hasta.dat")), s.hasta_sonra);
 }
 
@@ -228,6 +251,14 @@ const std::vector<Senaryo> SENARYOLAR = {
              {liste_sonu(L"Şükrü Öztürk", L"Iğdır"), yazi(L"x"), LISTE_BASI}} +
          SON,
      SUKRU},
+    {"VirtualTerminalInputOffWhileRunning",
+     {{"palvo.hasta.dat", SUKRU}},
+     NOBET +
+         std::vector<Adim>{{L"Seciminiz:", yazi(L"4\r")},
+                           {liste_sonu(L"Şükrü Öztürk", L"Iğdır"), yazi(L"x"), LISTE_BASI}} +
+         SON,
+     SUKRU,
+     true},
     {"TwentyPatientsListedFast",
      {{"palvo.hasta.dat", yirmi_hasta()}},
      NOBET + LISTE_20 + LISTE_20 + SON,
