@@ -98,13 +98,15 @@ release:
 	cmake --preset release
 	cmake --build --preset release
 
-# $(BUILD)-release/paket/palvo_*.deb and $(BUILD)-win/paket/palvo-*-windows-x64.zip.
+# $(BUILD)-release/paket/palvo_*.deb, and $(BUILD)-win/paket/palvo-*-windows-x64.zip
+# and palvo-*-windows-x64.msi (wixl).
 package: release windows
 	sh scripts/setup package
 	cmake --build --preset windows --target palvo_paket_metinleri
 	rm -rf $(BUILD)-release/paket $(BUILD)-win/paket
 	cd $(BUILD)-release && cpack
 	cd $(BUILD)-win && cpack
+	cmake --build --preset windows --target palvo_msi
 
 # Debian's package checker on the .deb: any error or warning fails.
 lintian: package
