@@ -114,7 +114,7 @@ lintian: package
 
 # The .msi under Wine in a fresh prefix: a silent install with DATADIR, the
 # program registering a patient there, an upgrade, the uninstall
-# (scripts/msi-test; about 6 to 9 s after make package).
+# (scripts/msi-test; 6 to 10 s after make package).
 test-msi: package
 	sh scripts/setup msi
 	sh scripts/msi-test $(BUILD)-win
