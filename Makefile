@@ -7,7 +7,7 @@ BUILD := build
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all run test bench format format-check clean sanitize fuzz windows test-windows release \
-  package lintian
+  package lintian test-msi
 
 # Configures the build tree once, then switches on the option $(1) when the
 # cache does not have it yet. A tree configured before warnings became a cache
@@ -98,17 +98,26 @@ release:
 	cmake --preset release
 	cmake --build --preset release
 
-# $(BUILD)-release/paket/palvo_*.deb and $(BUILD)-win/paket/palvo-*-windows-x64.zip.
+# $(BUILD)-release/paket/palvo_*.deb, and $(BUILD)-win/paket/palvo-*-windows-x64.zip
+# and palvo-*-windows-x64.msi (wixl).
 package: release windows
 	sh scripts/setup package
 	cmake --build --preset windows --target palvo_paket_metinleri
 	rm -rf $(BUILD)-release/paket $(BUILD)-win/paket
 	cd $(BUILD)-release && cpack
 	cd $(BUILD)-win && cpack
+	cmake --build --preset windows --target palvo_msi
 
 # Debian's package checker on the .deb: any error or warning fails.
 lintian: package
 	lintian --fail-on error,warning $(BUILD)-release/paket/palvo_*.deb
+
+# The .msi under Wine in a fresh prefix: a silent install with DATADIR, the
+# program registering a patient there, an upgrade, the uninstall
+# (scripts/msi-test; 6 to 10 s after make package).
+test-msi: package
+	sh scripts/setup msi
+	sh scripts/msi-test $(BUILD)-win
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-win $(BUILD)-asan $(BUILD)-fuzz

@@ -1,6 +1,7 @@
-# Installation and the two packages a hospital's IT staff install: a .zip
-# with palvo.exe, a short start text and the manual as text for Windows, and
-# a Debian package that puts `palvo` into the path with its manual page.
+# Installation and the packages a hospital's IT staff install: for Windows a
+# Windows Installer package and a .zip, each with palvo.exe, a short start
+# text, the manual as text and the licences; and a Debian package that puts
+# `palvo` into the path with its manual page.
 set(palvo_kilavuz ${PROJECT_SOURCE_DIR}/packaging/palvo.1)
 if(WIN32)
   # Notepad wants CR LF.
@@ -27,6 +28,20 @@ if(WIN32)
   install(TARGETS palvo RUNTIME DESTINATION .)
   install(FILES ${PROJECT_BINARY_DIR}/OKUBENI.txt ${PROJECT_BINARY_DIR}/palvo.txt
                 ${PROJECT_BINARY_DIR}/LISANSLAR.txt DESTINATION .)
+  # The Windows Installer package beside the zip (`make package` builds the
+  # target after CPack): palvo-1.0.N-windows-x64.msi, where N is the package
+  # revision, raised for every package that is handed out. Windows Installer
+  # replaces an installed package only by a higher version (wixl writes the
+  # upgrade's upper bound as exclusive), so a rebuilt 1.0.N upgrades nothing.
+  # The upgrade code ties every version together: never change it.
+  set(palvo_msi_revizyonu 1)
+  set(palvo_msi_yukseltme_kodu F688D2EB-259E-4D62-BD4F-549F53F6963C)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/msi.cmake.in ${PROJECT_BINARY_DIR}/msi.cmake @ONLY)
+  add_custom_target(
+    palvo_msi
+    COMMAND ${CMAKE_COMMAND} -P ${PROJECT_BINARY_DIR}/msi.cmake
+    DEPENDS palvo palvo_paket_metinleri
+    VERBATIM)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME palvo-${PROJECT_VERSION}-windows-x64)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
