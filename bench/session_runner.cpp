@@ -445,7 +445,7 @@ bool olc(long n, int kosu, std::vector<Satir>& satirlar) {
     for (Oturum& o : oturumlar) {
       o.taban_sure.push_back(taban_calistir(o).ms);
       for (int s = 0; s < (karsi_yolu.empty() ? 1 : 2); ++s) {
-        bool karsi = (s + r) % 2 == 1;
+        bool karsi = !karsi_yolu.empty() && (s + r) % 2 == 1;
         Olcum m = oturum_calistir(o, "", karsi ? karsi_yolu : PALVO_BIN);
         if (!m.tamam) dogru = false;
         if (o.kiyas == Kiyas::kayit && !kayit_geri_al(hasta_yolu, hasta_boyu, b.olmayan_tc)) {
