@@ -37,10 +37,13 @@ test:
 # The scan and the card beside their straightforward references, then whole
 # sessions of the program at 10,000, 100,000 and 1,000,000 patients (up to
 # 1.3 GB of files under build/bench-data while they run; a few minutes).
+# Also built: the lock clock for `bench/lock_hold.sh build N RUNS`, which times
+# how long each kind of write holds its writers' lock.
 bench:
 	sh scripts/setup build bench
 	$(call configure,PALVO_BENCH)
-	cmake --build --preset default --target palvo record_scan_bench card_bench session_runner generate_files
+	cmake --build --preset default --target palvo record_scan_bench card_bench session_runner generate_files \
+	  lock_clock
 	$(BUILD)/bench/record_scan_bench --benchmark_min_time=0.2
 	$(BUILD)/bench/card_bench --benchmark_min_time=0.2
 	$(BUILD)/bench/session_runner

@@ -1,13 +1,17 @@
 // Times whole-program sessions over generated patient and archive files, the
 // way a member of staff uses the program, with the keys fed on standard input:
 // a lookup that misses, a lookup of the last patient, a name search, the list
-// (to /dev/null), the report and an archive view. Each session is timed side
+// (to /dev/null), the report, an archive view and the registration of one new
+// patient (cut off the file again after each run). Each session is timed side
 // by side with the floor of any scan, reading the same files in 1 MiB blocks
 // as `dd bs=1M` does, and the list and the report also with a straightforward
 // printf program that writes the same bytes. Every figure is the median of
 // several runs in this one process; peak memory is the child's own.
 //
-//   session_runner [--sizes 10000,100000,1000000] [--runs R]
+//   session_runner [--sizes 10000,100000,1000000] [--runs R] [--compare PROGRAM]
+//
+// With --compare, every session also runs with another build of the program
+// on the same files, the two taking turns in each round, and both are checked.
 //
 // The runner starts itself for the floor and the printf program, so that each
 // of them is a process of its own, as the program is:
@@ -97,7 +101,8 @@ int printf_rapor(const char* yol, const char* cikti) {
 
 struct Olcum {
   double ms = 0;
-  long tepe_kb = 0;  // peak resident memory
+  long tepe_kb = 0;   // peak resident memory
+  double cpu_ms = 0;  // user and system time
   bool tamam = false;
 };
 
@@ -172,6 +177,8 @@ Olcum calistir(const std::vector<std::string>& arg, const std::string& dizin,
   }
   auto son = std::chrono::steady_clock::now();
   o.ms = std::chrono::duration<double, std::milli>(son - bas).count();
+  o.cpu_ms = (ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1e3 +
+             (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e3;
   o.tamam = WIFEXITED(durum) && WEXITSTATUS(durum) == 0;
   return o;
 }
@@ -184,7 +191,9 @@ double ortanca(std::vector<double> v) {
 
 // ---- The sessions ----
 
-enum class Kiyas { yok, liste, rapor };
+// What a session's result is checked against beyond its screen: the printf
+// program's list or report, or the one patient the registration appends.
+enum class Kiyas { yok, liste, rapor, kayit };
 
 struct Oturum {
   const char* ad;
@@ -196,17 +205,47 @@ struct Oturum {
   std::vector<std::string> olmamali;  // and must not
   std::vector<double> sure, taban_sure, printf_sure;
   long tepe_kb = 0;
+  // With --compare: the other build's times, and both builds' CPU times.
+  std::vector<double> karsi_sure = {}, cpu = {}, karsi_cpu = {};
 };
 
 const char* const GIRIS = "nobet\nnobet\n";
 
 std::string kendi_yolu;  // this program, for the floor and the printf program
+std::string karsi_yolu;  // the other build of the program, with --compare
 std::string rapor_yolu(const std::string& dizin) {
   return dizin + "/" + RAPOR_DOSYASI;
 }
 
-Olcum oturum_calistir(const Oturum& o, const std::string& cikti = "") {
-  return calistir({PALVO_BIN}, o.dizin, GIRIS + o.girdi + "x14\n", cikti);
+Olcum oturum_calistir(const Oturum& o, const std::string& cikti = "",
+                      const std::string& program = PALVO_BIN) {
+  return calistir({program}, o.dizin, GIRIS + o.girdi + "x14\n", cikti);
+}
+
+// The answers of a registration, the number first; an empty social
+// security is stored as "Yok".
+std::string kayit_girdisi(const std::string& tc) {
+  return "1\n" + tc + "\nali veli\ne\n01/02/2000\nankara\nab rh+\ncad 1\nankara\ncankaya\n" +
+         "5321234567\nevli\n\n";
+}
+
+// After a registration: the file of `eski_boy` bytes has grown by exactly the
+// one patient typed, number `tc`. It is cut back to `eski_boy` either way, so
+// that every run registers into the same file.
+bool kayit_geri_al(const std::string& yol, off_t eski_boy, const std::string& tc) {
+  struct stat st;
+  hasta k;
+  bool tamam = stat(yol.c_str(), &st) == 0 && st.st_size == eski_boy + off_t{sizeof k};
+  FILE* f = std::fopen(yol.c_str(), "rb");
+  if (f != nullptr) {
+    tamam = tamam && std::fseek(f, eski_boy, SEEK_SET) == 0 && std::fread(&k, sizeof k, 1, f) == 1;
+    std::fclose(f);
+  } else {
+    tamam = false;
+  }
+  tamam = tamam && k.dolu == DOLU && tc == k.tckimlik && std::strcmp(k.isim, "Ali Veli") == 0 &&
+          std::strcmp(k.guvence, "Yok") == 0;
+  return truncate(yol.c_str(), eski_boy) == 0 && tamam;
 }
 
 Olcum taban_calistir(const Oturum& o) {
@@ -245,6 +284,9 @@ struct Satir {
   const char* ad;
   double ms, taban_ms, printf_ms;
   long tepe_kb;
+  double karsi_ms;                 // the other build's median, with --compare
+  double oran_en_az, oran_en_cok;  // the lowest and highest ratio of one round
+  double cpu_ms, karsi_cpu_ms;     // both builds' median CPU time
 };
 
 void makine_yaz() {
@@ -282,6 +324,9 @@ bool olc(long n, int kosu, std::vector<Satir>& satirlar) {
   if (link(hasta_yolu.c_str(), hasta_bagi.c_str()) != 0) return false;
   double uretim = std::chrono::duration<double>(std::chrono::steady_clock::now() - bas).count();
   UretimBilgisi b = uretim_bilgisi(n);
+  struct stat st;
+  if (stat(hasta_yolu.c_str(), &st) != 0) return false;
+  const off_t hasta_boyu = st.st_size;
   std::printf(
       "\nN = %ld: %ld patients in use, %.1f MB patient file, %.1f MB archive, written in %.1f s\n",
       n, b.kullanilan, n * 376 / 1e6, n * 184 / 1e6, uretim);
@@ -340,6 +385,17 @@ bool olc(long n, int kosu, std::vector<Satir>& satirlar) {
        {},
        {},
        {}},
+      // Nothing between the last question and the return prompt: no message.
+      {"registration",
+       kayit_girdisi(b.olmayan_tc),
+       hdizin,
+       {hasta_yolu},
+       Kiyas::kayit,
+       {"Sosyal Guvence: \n\n(Ana menuye donmek icin bir tusa basiniz)"},
+       {},
+       {},
+       {},
+       {}},
   };
 
   // Once with the output kept: the sessions do what they should, and the
@@ -347,42 +403,61 @@ bool olc(long n, int kosu, std::vector<Satir>& satirlar) {
   // page cache.
   bool dogru = true;
   std::string gecici = kok + "/screen.out", ref_gecici = kok + "/printf.out";
-  for (Oturum& o : oturumlar) {
-    bool tamam = oturum_calistir(o, gecici).tamam;
-    std::string ekran = oku(gecici);
-    for (const std::string& t : o.olmali) tamam = tamam && iceriyor(ekran, t);
-    for (const std::string& t : o.olmamali) tamam = tamam && !iceriyor(ekran, t);
-    if (o.kiyas == Kiyas::liste) {
-      tamam = tamam && printf_calistir(o, hasta_yolu, rdizin, ref_gecici).tamam &&
-              liste_ayni(ekran, oku(ref_gecici));
-    } else if (o.kiyas == Kiyas::rapor) {
-      tamam = tamam && printf_calistir(o, hasta_yolu, rdizin).tamam &&
-              oku(rapor_yolu(hdizin)) == oku(rapor_yolu(rdizin));
+  std::vector<std::string> programlar = {PALVO_BIN};
+  if (!karsi_yolu.empty()) programlar.push_back(karsi_yolu);
+  for (const std::string& program : programlar) {
+    for (Oturum& o : oturumlar) {
+      bool tamam = oturum_calistir(o, gecici, program).tamam;
+      std::string ekran = oku(gecici);
+      for (const std::string& t : o.olmali) tamam = tamam && iceriyor(ekran, t);
+      for (const std::string& t : o.olmamali) tamam = tamam && !iceriyor(ekran, t);
+      if (o.kiyas == Kiyas::liste) {
+        tamam = tamam && printf_calistir(o, hasta_yolu, rdizin, ref_gecici).tamam &&
+                liste_ayni(ekran, oku(ref_gecici));
+      } else if (o.kiyas == Kiyas::rapor) {
+        tamam = tamam && printf_calistir(o, hasta_yolu, rdizin).tamam &&
+                oku(rapor_yolu(hdizin)) == oku(rapor_yolu(rdizin));
+      } else if (o.kiyas == Kiyas::kayit) {
+        tamam = kayit_geri_al(hasta_yolu, hasta_boyu, b.olmayan_tc) && tamam;
+      }
+      if (!tamam) {
+        std::printf("  %s: WRONG OUTPUT from %s\n", o.ad, program.c_str());
+        dogru = false;
+      }
+      unlink(rapor_yolu(hdizin).c_str());
+      unlink(rapor_yolu(rdizin).c_str());
     }
-    if (!tamam) {
-      std::printf("  %s: WRONG OUTPUT\n", o.ad);
-      dogru = false;
-    }
-    unlink(rapor_yolu(hdizin).c_str());
-    unlink(rapor_yolu(rdizin).c_str());
   }
   unlink(gecici.c_str());
   unlink(ref_gecici.c_str());
   if (dogru) {
-    std::printf("  every session checked; list and report byte-identical to the printf program\n");
+    std::printf(
+        "  every session checked%s; list and report byte-identical to the printf program;\n"
+        "  the registration appended the one patient typed, and was cut off again\n",
+        karsi_yolu.empty() ? "" : " with both programs");
   }
 
   // Side by side: in every round each session runs right after its floor
-  // and before its printf program, so all three see the same machine.
+  // and before its printf program, so all three see the same machine. The
+  // other build, if any, runs beside the program, second in even rounds and
+  // first in odd ones.
   for (int r = 0; r < kosu; ++r) {
     for (Oturum& o : oturumlar) {
       o.taban_sure.push_back(taban_calistir(o).ms);
-      Olcum m = oturum_calistir(o);
-      if (!m.tamam) dogru = false;
-      o.sure.push_back(m.ms);
-      o.tepe_kb = std::max(o.tepe_kb, m.tepe_kb);
-      if (o.kiyas == Kiyas::rapor) unlink(rapor_yolu(hdizin).c_str());
-      if (o.kiyas != Kiyas::yok) {
+      for (int s = 0; s < (karsi_yolu.empty() ? 1 : 2); ++s) {
+        bool karsi = !karsi_yolu.empty() && (s + r) % 2 == 1;
+        Olcum m = oturum_calistir(o, "", karsi ? karsi_yolu : PALVO_BIN);
+        if (!m.tamam) dogru = false;
+        if (o.kiyas == Kiyas::kayit && !kayit_geri_al(hasta_yolu, hasta_boyu, b.olmayan_tc)) {
+          dogru = false;
+        }
+        (karsi ? o.karsi_sure : o.sure).push_back(m.ms);
+        (karsi ? o.karsi_cpu : o.cpu).push_back(m.cpu_ms);
+        if (!karsi) o.tepe_kb = std::max(o.tepe_kb, m.tepe_kb);
+        // Each report is written into a folder without one.
+        if (o.kiyas == Kiyas::rapor) unlink(rapor_yolu(hdizin).c_str());
+      }
+      if (o.kiyas == Kiyas::liste || o.kiyas == Kiyas::rapor) {
         o.printf_sure.push_back(printf_calistir(o, hasta_yolu, rdizin).ms);
         unlink(rapor_yolu(rdizin).c_str());
       }
@@ -390,7 +465,15 @@ bool olc(long n, int kosu, std::vector<Satir>& satirlar) {
   }
   for (Oturum& o : oturumlar) {
     satirlar.push_back({n, o.ad, ortanca(o.sure), ortanca(o.taban_sure),
-                        o.printf_sure.empty() ? 0.0 : ortanca(o.printf_sure), o.tepe_kb});
+                        o.printf_sure.empty() ? 0.0 : ortanca(o.printf_sure), o.tepe_kb,
+                        o.karsi_sure.empty() ? 0.0 : ortanca(o.karsi_sure), 0, 0, ortanca(o.cpu),
+                        o.karsi_cpu.empty() ? 0.0 : ortanca(o.karsi_cpu)});
+    Satir& s = satirlar.back();
+    for (std::size_t i = 0; i < o.karsi_sure.size(); ++i) {
+      double oran = o.sure[i] / o.karsi_sure[i];
+      s.oran_en_az = i == 0 ? oran : std::min(s.oran_en_az, oran);
+      s.oran_en_cok = std::max(s.oran_en_cok, oran);
+    }
   }
   unlink(hasta_bagi.c_str());
   unlink(arsiv_yolu.c_str());
@@ -419,6 +502,22 @@ void tablo_yaz(const std::vector<Satir>& satirlar) {
       std::printf(" | |");
     }
     std::printf(" %.1f |\n", s.tepe_kb / 1024.0);
+  }
+}
+
+// The program beside the other build: the medians, their ratio, the lowest
+// and highest ratio of the two in one round, and the same for CPU time, which
+// other work on the machine disturbs less than the time on the clock.
+void kiyas_yaz(const std::vector<Satir>& satirlar, int kosu) {
+  std::printf("\nthis build against %s, %d runs each, taking turns:\n", karsi_yolu.c_str(), kosu);
+  std::printf(
+      "\n| N | session | this build ms | other build ms | this/other | range of round ratios |"
+      " this build CPU ms | other build CPU ms | this/other CPU |\n");
+  std::printf("|---:|---|---:|---:|---:|---|---:|---:|---:|\n");
+  for (const Satir& s : satirlar) {
+    std::printf("| %ld | %s | %.1f | %.1f | %.3f | %.2f to %.2f | %.1f | %.1f | %.3f |\n", s.n,
+                s.ad, s.ms, s.karsi_ms, s.ms / s.karsi_ms, s.oran_en_az, s.oran_en_cok, s.cpu_ms,
+                s.karsi_cpu_ms, s.cpu_ms / s.karsi_cpu_ms);
   }
 }
 
@@ -469,6 +568,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--sizes") == 0) nler = boyutlar(argv[i + 1]);
     if (std::strcmp(argv[i], "--runs") == 0) kosu = std::max(1, std::atoi(argv[i + 1]));
+    if (std::strcmp(argv[i], "--compare") == 0) karsi_yolu = argv[i + 1];
   }
   char yol[4096];
   ssize_t n = readlink("/proc/self/exe", yol, sizeof yol - 1);
@@ -477,12 +577,14 @@ int main(int argc, char** argv) {
 
   makine_yaz();
   std::printf("program: %s\nfiles: %s (removed after each N)\n", PALVO_BIN, BENCH_DATA_DIR);
+  if (!karsi_yolu.empty()) std::printf("other build: %s\n", karsi_yolu.c_str());
   std::printf("%d runs a session at each N; medians; floor and printf program run side by side\n",
               kosu);
   std::vector<Satir> satirlar;
   bool dogru = true;
   for (long nn : nler) dogru = olc(nn, kosu, satirlar) && dogru;
   tablo_yaz(satirlar);
+  if (!karsi_yolu.empty()) kiyas_yaz(satirlar, kosu);
   hedefler_yaz(satirlar);
   if (!dogru) std::printf("\nSOME SESSION FAILED OR PRINTED OTHER BYTES: see above\n");
   return dogru ? 0 : 1;
