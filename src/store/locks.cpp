@@ -17,14 +17,15 @@ bool al(FILE* f, KilitTuru tur) {
   return true;
 }
 
-}  // namespace
-
+// Whether this process holds the writers' lock through the stream `f`.
 bool yazma_kilidi_bende(FILE* f) {
   for (FILE* y : yazanlar) {
     if (y == f) return true;
   }
   return false;
 }
+
+}  // namespace
 
 Kilit::Kilit(FILE* f, KilitTuru tur) : f_(f), tur_(tur) {
   if (f == nullptr) return;

@@ -14,16 +14,12 @@
 
 inline constexpr std::chrono::milliseconds KILIT_BEKLEMESI{5000};
 
-// Whether this process holds the writers' lock through the stream `f`. A
-// scan through that stream takes no readers' lock of its own: a record lock
-// of POSIX would turn the writers' lock into a shared one, and a second lock
-// of Windows' would wait for the first.
-bool yazma_kilidi_bende(FILE* f);
-
 // The lock of one file while the guard lives. Empty (false) when it could
 // not be had in time. A guard for a lock that the stream already holds, as
 // the writers' lock during the check before a write, or a readers' lock
-// under it, holds it without taking it again and leaves it held.
+// under it, holds it without taking it again and leaves it held: a record
+// lock of POSIX taken again as a readers' lock would turn the writers' lock
+// into a shared one, and a second lock of Windows' would wait for the first.
 class Kilit {
  public:
   Kilit(FILE* f, KilitTuru tur);
