@@ -18,6 +18,9 @@
 //                           each file of the working directory that changed
 //                           since is copied to dizin/<n>.<file name>
 //   SIM_SAYAC_DOSYASI=ad    at the end, the number of syncs is written there
+//   SIM_KILIT_HATASI=e      every request for a writers' lock (F_SETLK with
+//                           F_WRLCK) fails with the error number e, as on a
+//                           mount whose lock service is down
 //
 // Read errors are real ones: for the failing read the file's descriptor is
 // swapped for a directory's, so the C library meets EISDIR and marks the
@@ -31,6 +34,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -161,9 +165,39 @@ __attribute__((destructor)) void bitir() {
   std::fclose(f);
 }
 
+// One fcntl through the C library's `gercek`, a writers' lock refused as
+// the settings say. The third argument is a pointer or an int; either is
+// passed on as the word it came in.
+int kilit_iste(int fd, int komut, void* arg, int (*gercek)(int, int, ...)) {
+  long hata = sayi("SIM_KILIT_HATASI", 0);
+  if (hata > 0 && komut == F_SETLK && static_cast<struct flock*>(arg)->l_type == F_WRLCK) {
+    errno = static_cast<int>(hata);
+    return -1;
+  }
+  return gercek(fd, komut, arg);
+}
+
 }  // namespace
 
 extern "C" {
+
+int fcntl(int fd, int komut, ...) {
+  static auto gercek = gercegi<int (*)(int, int, ...)>("fcntl");
+  va_list ap;
+  va_start(ap, komut);
+  void* arg = va_arg(ap, void*);
+  va_end(ap);
+  return kilit_iste(fd, komut, arg, gercek);
+}
+
+int fcntl64(int fd, int komut, ...) {
+  static auto gercek = gercegi<int (*)(int, int, ...)>("fcntl64");
+  va_list ap;
+  va_start(ap, komut);
+  void* arg = va_arg(ap, void*);
+  va_end(ap);
+  return kilit_iste(fd, komut, arg, gercek);
+}
 
 int fdatasync(int fd) {
   static auto gercek = gercegi<int (*)(int)>("fdatasync");

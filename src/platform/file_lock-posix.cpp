@@ -6,12 +6,16 @@
 
 #include "platform/file_lock.h"
 
+// A build whose off_t had 32 bits would put the lock at byte 0, where it
+// would not meet the locks of the other desks.
+static_assert(sizeof(off_t) == 8, "the lock byte needs 64-bit file offsets");
+
 namespace {
 
 // Record locks of the process: the system drops every one of them on a file
 // as soon as any descriptor of that file is closed, so the store takes them
 // through the stream that it goes on using.
-bool kilit_koy(FILE* f, short tur) {
+KilitDenemesi kilit_koy(FILE* f, short tur) {
   struct flock k = {};
   k.l_type = tur;
   k.l_whence = SEEK_SET;
@@ -21,12 +25,14 @@ bool kilit_koy(FILE* f, short tur) {
   do {
     r = fcntl(fileno(f), F_SETLK, &k);
   } while (r != 0 && errno == EINTR);
-  return r == 0;
+  if (r == 0) return KilitDenemesi::alindi;
+  // Another process's lock answers EAGAIN or EACCES, as the system chooses.
+  return errno == EAGAIN || errno == EACCES ? KilitDenemesi::dolu : KilitDenemesi::hata;
 }
 
 }  // namespace
 
-bool kilit_dene(FILE* f, KilitTuru tur) {
+KilitDenemesi kilit_dene(FILE* f, KilitTuru tur) {
   return kilit_koy(f, tur == KilitTuru::yazma ? F_WRLCK : F_RDLCK);
 }
 

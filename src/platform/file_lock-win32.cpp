@@ -21,13 +21,15 @@ OVERLAPPED kilit_yeri() {
 // Locks of a handle: a second handle of the same process waits like any
 // other desk, so the store never takes a reading lock through another
 // stream of a file it holds the writing lock of.
-bool kilit_dene(FILE* f, KilitTuru tur) {
+KilitDenemesi kilit_dene(FILE* f, KilitTuru tur) {
   HANDLE h = tutamak(f);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  if (h == INVALID_HANDLE_VALUE) return KilitDenemesi::hata;
   OVERLAPPED o = kilit_yeri();
   DWORD bayrak = LOCKFILE_FAIL_IMMEDIATELY;
   if (tur == KilitTuru::yazma) bayrak |= LOCKFILE_EXCLUSIVE_LOCK;
-  return LockFileEx(h, bayrak, 0, static_cast<DWORD>(KILIT_BOYU), 0, &o) != 0;
+  if (LockFileEx(h, bayrak, 0, static_cast<DWORD>(KILIT_BOYU), 0, &o)) return KilitDenemesi::alindi;
+  // A lock that another handle holds is the only refusal that passes.
+  return GetLastError() == ERROR_LOCK_VIOLATION ? KilitDenemesi::dolu : KilitDenemesi::hata;
 }
 
 void kilit_birak(FILE* f) {

@@ -19,10 +19,18 @@ enum class KilitTuru {
   yazma   // exclusive: one writer, no reader
 };
 
+// What one try came to.
+enum class KilitDenemesi {
+  alindi,  // taken
+  dolu,    // another holder stands in the way: worth trying again
+  hata     // the system cannot lock this file at all (a network mount whose
+           // lock service is down, say): trying again will not help
+};
+
 // Takes the lock on the stream's file if no other holder stands in the way.
-// True when taken. A stream of a record file must be open for reading to
-// take a reading lock, for writing to take a writing one.
-bool kilit_dene(FILE* f, KilitTuru tur);
+// A stream of a record file must be open for reading to take a reading lock,
+// for writing to take a writing one.
+KilitDenemesi kilit_dene(FILE* f, KilitTuru tur);
 
 // Lets the lock go.
 void kilit_birak(FILE* f);

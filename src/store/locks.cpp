@@ -2,19 +2,22 @@
 
 namespace {
 
-// The streams through which this process holds a writers' lock. Writes do
-// not nest across files, but the report holds its own while it reads the
-// patient file, so there is room for a few.
+// The streams through which this process holds a writers' lock: at most
+// two at once (the discharge holds the archive's and the patient file's, the
+// report its own while it reads the patient file), so there is room enough.
 constexpr int EN_COK_KILIT = 4;
 FILE* yazanlar[EN_COK_KILIT];
 
+// Only another holder is waited for; a lock the system cannot give at all
+// fails at once, as waiting would only delay the same answer.
 bool al(FILE* f, KilitTuru tur) {
   auto son = std::chrono::steady_clock::now() + KILIT_BEKLEMESI;
-  while (!kilit_dene(f, tur)) {
+  for (;;) {
+    KilitDenemesi d = kilit_dene(f, tur);
+    if (d != KilitDenemesi::dolu) return d == KilitDenemesi::alindi;
     if (std::chrono::steady_clock::now() >= son) return false;
     kilit_arasi_bekle();
   }
-  return true;
 }
 
 // Whether this process holds the writers' lock through the stream `f`.

@@ -4,7 +4,12 @@
 // lock for each block it reads. Neither is ever held while the program waits
 // for a key or a line. A desk that finds the lock taken tries again for at
 // most KILIT_BEKLEMESI, so that a lock a crashed client left on a network
-// share never hangs every desk.
+// share never hangs every desk; a lock that the system refuses for any other
+// reason fails at once.
+//
+// Lock order: a lock taken while another is held is always the patient
+// file's. The archive's (the discharge) and the report's come first, so two
+// desks never each hold the lock that the other waits for.
 #pragma once
 
 #include <chrono>
