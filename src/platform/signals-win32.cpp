@@ -8,6 +8,11 @@ namespace {
 // for good by the control handler before it ends the program.
 SRWLOCK yazma_kilidi = SRWLOCK_INIT;
 
+// How many guards the main thread holds: guards nest (the discharge holds one
+// across its two writes, each of which has its own), and an SRW lock must not
+// be taken twice by one thread.
+int derinlik = 0;
+
 void (*volatile son_isi)() = nullptr;
 
 // Windows runs this on a thread of its own when Ctrl+C or Ctrl+Break is
@@ -43,9 +48,9 @@ void sinyalleri_kur(void (*son_is)()) {
 void durdurmayi_kur(void (*)(), void (*)()) {}
 
 YazmaKorumasi::YazmaKorumasi() : eski_(0) {
-  AcquireSRWLockExclusive(&yazma_kilidi);
+  if (derinlik++ == 0) AcquireSRWLockExclusive(&yazma_kilidi);
 }
 
 YazmaKorumasi::~YazmaKorumasi() {
-  ReleaseSRWLockExclusive(&yazma_kilidi);
+  if (--derinlik == 0) ReleaseSRWLockExclusive(&yazma_kilidi);
 }

@@ -28,7 +28,8 @@ void durdurmayi_kur(void (*durmadan_once)(), void (*surunce)());
 
 // While one of these lives, SIGINT, SIGTERM and SIGHUP wait (on Windows,
 // Ctrl+C, Ctrl+Break and the closing of the console), so that a record write
-// is never cut in half by them.
+// is never cut in half by them. Guards nest: the signals wait until the
+// outermost one is gone.
 class YazmaKorumasi {
  public:
   YazmaKorumasi();

@@ -115,3 +115,18 @@ bool kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
   }
   return false;
 }
+
+IkiYazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan,
+                          std::size_t boy, FILE* e, const char* ad, const void* ek,
+                          std::size_t ek_boy) {
+  Kilit ek_kilidi(e, KilitTuru::yazma);
+  if (!ek_kilidi) return IkiYazim::hicbiri;
+  Kilit kilit(f, KilitTuru::yazma);
+  if (!kilit) return IkiYazim::hicbiri;
+  // One guard over both writes, so that Ctrl+C between them waits for the
+  // second or for the put-back.
+  YazmaKorumasi koruma;
+  if (!kayit_degistir(f, sira, yeni, okunan, boy)) return IkiYazim::hicbiri;
+  if (kayit_ekle(e, ad, ek, ek_boy)) return IkiYazim::ikisi;
+  return kayit_degistir(f, sira, okunan, yeni, boy) ? IkiYazim::hicbiri : IkiYazim::yalniz_ilk;
+}

@@ -216,3 +216,27 @@ Yazim kilit_altinda(FILE* f, Engel&& engel, Yaz&& yaz) {
   if (e != 0) return Yazim::engellendi;
   return yaz(f) ? Yazim::yazildi : Yazim::yazilamadi;
 }
+
+// What a rewrite in one file and an append to another, made as one, came to.
+enum class IkiYazim {
+  ikisi,      // both on disk
+  hicbiri,    // neither: both files exactly as they were
+  yalniz_ilk  // the rewrite is on disk and the append is not, since the
+              // record as read could not be put back after the append failed
+};
+
+// Rewrites slot `sira` of `f` as kayit_degistir does, then appends `ek` to
+// the file `ad`, open as `e` for appending, as kayit_ekle does; both under
+// both writers' locks, the append's file's taken first. When the append
+// fails, the record as read goes back into its slot. Both locks are let go
+// before this returns, and termination signals wait from the rewrite until
+// the append or the put-back has ended.
+IkiYazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan,
+                          std::size_t boy, FILE* e, const char* ad, const void* ek,
+                          std::size_t ek_boy);
+
+template <class R, class E>
+IkiYazim degistir_ve_ekle(FILE* f, int64_t sira, const R& yeni, const R& okunan, FILE* e,
+                          const char* ad, const E& ek) {
+  return degistir_ve_ekle(f, sira, &yeni, &okunan, sizeof(R), e, ad, &ek, sizeof(E));
+}

@@ -32,8 +32,6 @@ void hcikis() {
     yaz("Muayene Ucreti: Yok (%.*s Sosyal Guvence)\n", ALAN(k.guvence));
   }
   k.ucret += ucret;
-  if (!b.geri_yaz()) return;
-  b.dosya.kapat();
 
   // The archive keeps this visit as the discharge has just completed it,
   // with the fee of this examination rather than the balance.
@@ -44,11 +42,30 @@ void hcikis() {
   ziyaret_kopyala(kayit2.ziyaret, k.ziyaret);
   kayit2.ucret = ucret;
 
-  // The discharge stays in the patient record whatever happens here, but the
-  // clerk must see when the examination was not archived.
-  Dosya dosya = dosya_ac(ARSIV_DOSYASI, AcmaKipi::ekle);
-  if (!dosya) return bitir(DOSYA_ACILAMADI);
-  if (!kayit_ekle(dosya.akis(), ARSIV_DOSYASI, kayit2)) return bitir(KAYIT_YAZILAMADI);
-  dosya.kapat();
-  listele();
+  // The archive is opened before anything is written, so that the patient's
+  // rewrite and the archive record land together or not at all. An archive
+  // that cannot be opened at all still lets the discharge be recorded, and
+  // the clerk sees that it was not archived.
+  Dosya arsiv_dosyasi = dosya_ac(ARSIV_DOSYASI, AcmaKipi::ekle);
+  if (!arsiv_dosyasi) {
+    if (!b.geri_yaz()) return;
+    b.dosya.kapat();
+    return bitir(DOSYA_ACILAMADI);
+  }
+  IkiYazim y = degistir_ve_ekle(b.dosya.akis(), b.sira, k, b.okunan, arsiv_dosyasi.akis(),
+                                ARSIV_DOSYASI, kayit2);
+  arsiv_dosyasi.kapat();
+  b.dosya.kapat();
+  // "Kayit Yazilamadi!" means that neither file changed, so the clerk may
+  // try again; "Dosya Acilamadi!" that the discharge is recorded but has no
+  // archive record. Neither is followed by the list, whose header would
+  // wipe it.
+  switch (y) {
+    case IkiYazim::ikisi:
+      return listele();
+    case IkiYazim::hicbiri:
+      return bitir(KAYIT_YAZILAMADI);
+    case IkiYazim::yalniz_ilk:
+      return bitir(DOSYA_ACILAMADI);
+  }
 }
