@@ -1,9 +1,11 @@
 // Several copies of the program at work on one data folder at the same time,
 // as at the desks of one hospital: registrations, payments and an edit that
-// race each other must neither lose nor double a record. Each desk is a real
-// copy of the program with its own piped session; all are started before any
-// of them is given input.
+// race each other must neither lose nor double a record, and a reader waits
+// for a writer. Each desk is a real copy of the program with its own piped
+// session; all are started before any of them is given input.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -19,8 +21,10 @@ namespace {
 using namespace kayit_kiti;
 
 const std::string HASTA = "palvo.hasta.dat";
+const std::string PERSONEL = "palvo.per.dat";
 const std::string YAZILAMADI = "Kayit Yazilamadi!";
 const std::string KAYITLI = "Bu hasta zaten kayitli!";
+const std::string PERSONEL_KAYITLI = "Bu personel zaten kayitli!";
 const std::string BASKASININ = "Bu numara baska hastaya ait!";
 
 using Masalar = std::vector<std::unique_ptr<Surec>>;
@@ -93,6 +97,42 @@ int kayitli(const std::string& veri, const std::string& tc) {
   return n;
 }
 
+// How many accounts in use in the staff file have the user name `isim`.
+int hesabi(const std::string& veri, const std::string& isim) {
+  int n = 0;
+  for (std::size_t i = 0; i < veri.size() / sizeof(personel); ++i) {
+    personel k = kayit_oku<personel>(veri, i);
+    n += k.dolu == DOLU && metin(k.isim) == isim;
+  }
+  return n;
+}
+
+// Both desks type the same new key (neither has stored it yet) with `basi(t)`
+// and wait at `istem`, the last prompt; then both answer with `son`, in turn
+// the one or the other first. Answers how often the desks showed `red`.
+std::size_t iki_masada_bir_anahtar(const Calisma& c, int deneme, std::string (*basi)(int),
+                                   const std::string& istem, const std::string& son,
+                                   const std::string& red) {
+  Masalar m = masalar(c, 2);
+  std::size_t konum[2] = {};
+  // Past the login, whose own "Sifre: " is no answer of the operation's.
+  for (int d = 0; d < 2; ++d) {
+    m[d]->yaz(giris_girdisi());
+    EXPECT_TRUE(bekle(*m[d], konum[d], "Seciminiz: ")) << m[d]->cikti();
+  }
+  for (int t = 0; t < deneme; ++t) {
+    for (int d = 0; d < 2; ++d) {
+      m[d]->yaz(basi(t));
+      if (!bekle(*m[d], konum[d], istem)) {
+        ADD_FAILURE() << m[d]->cikti();
+        return 0;
+      }
+    }
+    for (int d : {t % 2, 1 - t % 2}) m[d]->yaz(son);
+  }
+  return kez(cikis(*m[0]), red) + kez(cikis(*m[1]), red);
+}
+
 // A registration of `tc` up to its last prompt, "Sosyal Guvence: ", and the
 // last answer with the key for the return prompt.
 std::string kayit_basi(const std::string& tc) {
@@ -122,26 +162,49 @@ TEST(SeveralDesks, ManyRegistrations) {
   }
 }
 
-// Both desks have typed the same new number (neither has stored it yet) and
-// wait at the last prompt; then both answer it at once, in turn the one or
-// the other first. One stores the patient, the other is refused.
+// One new identity number at two desks: one stores the patient, the other
+// is refused.
 TEST(SeveralDesks, OneNumberAtTwoDesks) {
   constexpr int DENEME = 10;
   Calisma c;
-  Masalar m = masalar(c, 2);
-  std::size_t konum[2] = {};
-  for (auto& d : m) d->yaz(giris_girdisi());
-  for (int t = 0; t < DENEME; ++t) {
-    for (int d = 0; d < 2; ++d) {
-      m[d]->yaz(kayit_basi(numara(20000000000LL + t)));
-      ASSERT_TRUE(bekle(*m[d], konum[d], "Sosyal Guvence: ")) << m[d]->cikti();
-    }
-    for (int d : {t % 2, 1 - t % 2}) m[d]->yaz(KAYIT_SONU);
-  }
-  std::size_t reddedilen = kez(cikis(*m[0]), KAYITLI) + kez(cikis(*m[1]), KAYITLI);
-  EXPECT_EQ(reddedilen, static_cast<std::size_t>(DENEME));
+  auto basi = [](int t) { return kayit_basi(numara(20000000000LL + t)); };
+  EXPECT_EQ(iki_masada_bir_anahtar(c, DENEME, basi, "Sosyal Guvence: ", KAYIT_SONU, KAYITLI),
+            static_cast<std::size_t>(DENEME));
   std::string veri = c.oku(HASTA);
   for (int t = 0; t < DENEME; ++t) EXPECT_EQ(kayitli(veri, numara(20000000000LL + t)), 1) << t;
+}
+
+// One new user name at two desks, both waiting at the password: one account
+// is stored, the other desk is refused.
+TEST(SeveralDesks, OneStaffNameAtTwoDesks) {
+  constexpr int DENEME = 10;
+  Calisma c;
+  auto basi = [](int t) { return "9\nkisi" + std::to_string(t) + "\n"; };
+  EXPECT_EQ(iki_masada_bir_anahtar(c, DENEME, basi, "Sifre: ", "gizli\nx", PERSONEL_KAYITLI),
+            static_cast<std::size_t>(DENEME));
+  std::string veri = c.oku(PERSONEL);
+  for (int t = 0; t < DENEME; ++t) EXPECT_EQ(hesabi(veri, "kisi" + std::to_string(t)), 1) << t;
+}
+
+// Another process writes to the patient file for longer than a desk waits:
+// the list reads nothing past its lock and says so.
+TEST(SeveralDesks, ListWaitsForAWriter) {
+  Calisma c;
+  c.yaz(HASTA, bayt(hasta_kaydi("12345678901", "Ali Veli")));
+  int fd = open(c.yol(HASTA).c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  struct flock kilit = {};
+  kilit.l_type = F_WRLCK;
+  kilit.l_whence = SEEK_SET;
+  kilit.l_start = off_t{1} << 62;
+  kilit.l_len = 1;
+  ASSERT_EQ(fcntl(fd, F_SETLK, &kilit), 0);
+  auto bas = std::chrono::steady_clock::now();
+  Sonuc s = c.calistir(oturum_girdisi("4\nx"));
+  EXPECT_GE(std::chrono::steady_clock::now() - bas, std::chrono::seconds(2)) << "did not wait";
+  close(fd);
+  EXPECT_EQ(s.cikti,
+            oturum_ekrani(ekran("HASTA LISTELEME") + "\n" + BASLIK + "\nDosya Acilamadi!" + DONUS));
 }
 
 // Every payment either reaches the balance or is refused on the screen.
