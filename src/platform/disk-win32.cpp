@@ -10,10 +10,10 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
   const char* kip_metni = kip == AcmaKipi::guncelle ? "r+b" : kip == AcmaKipi::ekle ? "a+b" : "w";
   DWORD nitelik = GetFileAttributesA(ad);
   if (nitelik != INVALID_FILE_ATTRIBUTES && (nitelik & FILE_ATTRIBUTE_DIRECTORY)) return nullptr;
-  // Shared for reading and writing, as fopen is elsewhere: an operation may
-  // open a file again while it holds it open (editing checks the new identity
-  // number against the patient file its lookup still holds), and a file
-  // opened without sharing would refuse that second open.
+  // Shared for reading and writing, as fopen is elsewhere: several desks
+  // work on one file at once (copies of the program on one machine, or on a
+  // shared folder), and a file opened without sharing would refuse every
+  // other desk's open while one holds it.
   FILE* f = nullptr;
   if (kip == AcmaKipi::yeni_metin) {
     // Made when missing, but not emptied: that waits for the report's lock.
