@@ -30,11 +30,11 @@ if(WIN32)
                 ${PROJECT_BINARY_DIR}/LISANSLAR.txt DESTINATION .)
   # The Windows Installer package beside the zip (`make package` builds the
   # target after CPack): palvo-1.0.N-windows-x64.msi, where N is the package
-  # revision, raised for every package that is handed out. Windows Installer
-  # replaces an installed package only by a higher version (wixl writes the
-  # upgrade's upper bound as exclusive), so a rebuilt 1.0.N upgrades nothing.
-  # The upgrade code ties every version together: never change it.
-  set(palvo_msi_revizyonu 1)
+  # revision, palvo_msi_revizyonu of CMakeLists.txt (set there, before
+  # palvo.rc takes it). Windows Installer replaces an installed package only
+  # by a higher version (wixl writes the upgrade's upper bound as exclusive),
+  # so a rebuilt 1.0.N upgrades nothing. The upgrade code ties every version
+  # together: never change it.
   set(palvo_msi_yukseltme_kodu F688D2EB-259E-4D62-BD4F-549F53F6963C)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/msi.cmake.in ${PROJECT_BINARY_DIR}/msi.cmake @ONLY)
   add_custom_target(
