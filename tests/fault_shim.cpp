@@ -165,38 +165,24 @@ __attribute__((destructor)) void bitir() {
   std::fclose(f);
 }
 
-// One fcntl through the C library's `gercek`, a writers' lock refused as
-// the settings say. The third argument is a pointer or an int; either is
-// passed on as the word it came in.
-int kilit_iste(int fd, int komut, void* arg, int (*gercek)(int, int, ...)) {
-  long hata = sayi("SIM_KILIT_HATASI", 0);
-  if (hata > 0 && komut == F_SETLK && static_cast<struct flock*>(arg)->l_type == F_WRLCK) {
-    errno = static_cast<int>(hata);
-    return -1;
-  }
-  return gercek(fd, komut, arg);
-}
-
 }  // namespace
 
 extern "C" {
 
+// A writers' lock refused as the settings say. The third argument is a
+// pointer or an int; either is passed on as the word it came in.
 int fcntl(int fd, int komut, ...) {
   static auto gercek = gercegi<int (*)(int, int, ...)>("fcntl");
   va_list ap;
   va_start(ap, komut);
   void* arg = va_arg(ap, void*);
   va_end(ap);
-  return kilit_iste(fd, komut, arg, gercek);
-}
-
-int fcntl64(int fd, int komut, ...) {
-  static auto gercek = gercegi<int (*)(int, int, ...)>("fcntl64");
-  va_list ap;
-  va_start(ap, komut);
-  void* arg = va_arg(ap, void*);
-  va_end(ap);
-  return kilit_iste(fd, komut, arg, gercek);
+  long hata = sayi("SIM_KILIT_HATASI", 0);
+  if (hata > 0 && komut == F_SETLK && static_cast<struct flock*>(arg)->l_type == F_WRLCK) {
+    errno = static_cast<int>(hata);
+    return -1;
+  }
+  return gercek(fd, komut, arg);
 }
 
 int fdatasync(int fd) {

@@ -1,13 +1,30 @@
 #include "harness.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+BaskaMasaKilidi::BaskaMasaKilidi(const std::string& yol, bool yazma)
+    : fd_(open(yol.c_str(), O_RDWR | O_CLOEXEC)) {
+  // The program's lock byte, far past any record.
+  struct flock kilit = {};
+  kilit.l_type = yazma ? F_WRLCK : F_RDLCK;
+  kilit.l_whence = SEEK_SET;
+  kilit.l_start = off_t{1} << 62;
+  kilit.l_len = 1;
+  tutuluyor_ = fd_ >= 0 && fcntl(fd_, F_SETLK, &kilit) == 0;
+}
+
+BaskaMasaKilidi::~BaskaMasaKilidi() {
+  if (fd_ >= 0) close(fd_);
+}
 
 std::string metin_dosyasi(const std::string& satirlar) {
   if (!wine_altinda()) return satirlar;

@@ -35,6 +35,22 @@ class Calisma {
   std::string dizin_;
 };
 
+// Another desk's lock on the data file at `yol`, held by the test's own
+// process while this lives: the writers' lock, or the readers' lock.
+class BaskaMasaKilidi {
+ public:
+  BaskaMasaKilidi(const std::string& yol, bool yazma);
+  ~BaskaMasaKilidi();
+  BaskaMasaKilidi(const BaskaMasaKilidi&) = delete;
+  BaskaMasaKilidi& operator=(const BaskaMasaKilidi&) = delete;
+
+  explicit operator bool() const { return tutuluyor_; }
+
+ private:
+  int fd_;
+  bool tutuluyor_ = false;
+};
+
 // Skips a test that needs what Windows lacks, when the sessions run under Wine.
 #define WINDOWS_DISI(neden) \
   if (wine_altinda()) GTEST_SKIP() << "Windows has no " << neden

@@ -4,9 +4,7 @@
 // was. The file size limit is set at every byte of the written record (and
 // one before it); the sync and the lock fail through the preloaded fault
 // library.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -274,19 +272,11 @@ TEST_P(WriteFault, SyncFails) {
 // crashed client leaves on a share): the clerk is told after a bounded wait,
 // and nothing is written.
 TEST_P(WriteFault, LockHeldElsewhere) {
-  const Yazma& y = GetParam();
-  int fd = open(c.yol(y.dosya).c_str(), O_RDWR | O_CLOEXEC);
-  ASSERT_GE(fd, 0);
-  struct flock kilit = {};
-  kilit.l_type = F_RDLCK;
-  kilit.l_whence = SEEK_SET;
-  kilit.l_start = off_t{1} << 62;
-  kilit.l_len = 1;
-  ASSERT_EQ(fcntl(fd, F_SETLK, &kilit), 0);
+  BaskaMasaKilidi kilit(c.yol(GetParam().dosya), false);
+  ASSERT_TRUE(kilit);
   auto bas = std::chrono::steady_clock::now();
   dene(Son::yazilamadi, -1, "lock held elsewhere");
   EXPECT_GE(std::chrono::steady_clock::now() - bas, std::chrono::seconds(2)) << "gave up at once";
-  close(fd);
 }
 
 // The system refuses the lock for another reason than a holder (a mount
