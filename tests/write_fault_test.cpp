@@ -63,6 +63,19 @@ std::string iki_hasta(const hasta& ikinci_hasta = ikinci()) {
   return dosya({birinci(), ikinci_hasta});
 }
 
+// The first 100 bytes of a record whose append was cut off, and the free
+// slot they become when the next append mends them: the first byte cleared,
+// zeros up to a whole record.
+std::string yirtik(const std::string& kayit) {
+  return kayit.substr(0, 100);
+}
+std::string onarilmis(const std::string& kayit) {
+  std::string s = yirtik(kayit);
+  s[0] = '\0';
+  s.resize(kayit.size(), '\0');
+  return s;
+}
+
 // The session of the built-in account: `govde`, then the return key and 14.
 std::string oturum_x(const std::string& govde) {
   return oturum_girdisi(govde + "x");
@@ -135,18 +148,14 @@ std::vector<Yazma> yazmalar() {
     // the archive leave room for the patient's own rewrite, which the
     // archive's failure undoes.
     arsiv eski = arsiv_kaydi(cikmis(kabul_edilmis(birinci())), 0);
-    std::string yarim = bayt(eski).substr(0, 100);
-    std::string bos_slot = yarim;
-    bos_slot[0] = '\0';
-    bos_slot.resize(184, '\0');
     std::string arsiv_once = dosya({eski, eski, eski});
     v.push_back({"DischargeArchive",
-                 {{HASTA_DOSYASI, bayt(yatan)}, {ARSIV_DOSYASI, arsiv_once + yarim}},
+                 {{HASTA_DOSYASI, bayt(yatan)}, {ARSIV_DOSYASI, arsiv_once + yirtik(bayt(eski))}},
                  cikis_girdisi,
                  ARSIV_DOSYASI,
                  4 * 184,
                  184,
-                 arsiv_once + bos_slot + bayt(arsiv_kaydi(cikan, 100)),
+                 arsiv_once + onarilmis(bayt(eski)) + bayt(arsiv_kaydi(cikan, 100)),
                  2,
                  "(Toplam 1 hasta kayitli)",
                  {{HASTA_DOSYASI, bayt(cikan)}}});
@@ -170,17 +179,13 @@ std::vector<Yazma> yazmalar() {
     // Behind the patients, the first 100 bytes of a record whose append was
     // cut off: it goes out again with its first byte cleared, padded to its
     // own slot, and comes back as it was when the append fails.
-    std::string yarim = bayt(birinci()).substr(0, 100);
-    std::string bos_slot = yarim;
-    bos_slot[0] = '\0';
-    bos_slot.resize(376, '\0');
     v.push_back({"RegistrationTornTail",
-                 {{HASTA_DOSYASI, iki_hasta() + yarim}},
+                 {{HASTA_DOSYASI, iki_hasta() + yirtik(bayt(birinci()))}},
                  kayit_girdisi,
                  HASTA_DOSYASI,
                  1128,
                  376,
-                 iki_hasta() + bos_slot + zeynep,
+                 iki_hasta() + onarilmis(bayt(birinci())) + zeynep,
                  1,
                  "Sosyal Guvence: " + DONUS});
   }
