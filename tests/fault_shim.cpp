@@ -5,9 +5,17 @@
 //   SIM_ESITLE_HATASI=k     the k-th sync (fdatasync or fsync, counted from 1)
 //                           fails with EIO and syncs nothing; "k+" fails that
 //                           one and every later one
+//   SIM_KES_HATASI=k        the k-th ftruncate fails with EIO and cuts
+//                           nothing; "k+" as above
+//   SIM_YAZMA_HATASI=k      the k-th fwrite to a regular file writes only its
+//   SIM_YAZMA_BAYTI=n       first n bytes (none by default) and fails with
+//                           EIO; "k+": the disk stays broken, and every
+//                           later fwrite to a regular file, ftruncate and
+//                           sync fails as well
 //   SIM_OKUMA_DOSYASI=ad    reads of the file named `ad` fail with a read error
 //   SIM_OKUMA_BAYTI=n       from byte n on (the bytes before it read normally)
-//   SIM_OLDUR_ESITLE=k      SIGKILL just before the k-th sync
+//   SIM_OLDUR_ESITLE=k      SIGKILL just before the k-th sync, or the
+//   SIM_OLDUR_SINYALI=s     signal numbered s
 //   SIM_TEK_BAYT=1          keyboard input is handed over one byte per read,
 //                           as typed by hand, so that the program shows
 //                           every prompt before it reads the answer
@@ -19,12 +27,18 @@
 //                           since is copied to dizin/<n>.<file name>
 //   SIM_SAYAC_DOSYASI=ad    at the end, the number of syncs is written there
 //   SIM_KILIT_HATASI=e      every request for a writers' lock (F_SETLK with
-//                           F_WRLCK) fails with the error number e, as on a
-//                           mount whose lock service is down
+//                           F_WRLCK) fails with the error number e
+//   SIM_HER_KILIT_HATASI=e  every request for a readers' or a writers' lock
+//                           fails with e, as on a mount whose lock service is
+//                           down
+//   SIM_BIRAKINCA_BEKLE=u   every unlock (F_SETLK with F_UNLCK) is followed
+//                           by a pause of u microseconds, which widens any
+//                           gap in which a lock is dropped and taken again
 //
-// Read errors are real ones: for the failing read the file's descriptor is
-// swapped for a directory's, so the C library meets EISDIR and marks the
-// stream as in error exactly as it would on a failing disk.
+// Read and write errors are real ones: for the failing call the file's
+// descriptor is swapped for a directory's, so the C library meets EISDIR or
+// EBADF and marks the stream as in error exactly as it would on a failing
+// disk.
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -58,7 +72,24 @@ long sayi(const char* ad, long yoksa) {
 }
 
 long esitleme_sayaci = 0;
+long kesme_sayaci = 0;
+long yazma_sayaci = 0;
 long girdi_sayaci = 0;
+
+// Whether the `sira`-th call fails by the setting `ad` ("k" or "k+").
+bool sirasi_gelen(const char* ad, long sira) {
+  const char* d = std::getenv(ad);
+  if (d == nullptr || *d == '\0') return false;
+  long k = std::strtol(d, nullptr, 10);
+  return sira == k || (d[std::strlen(d) - 1] == '+' && sira > k);
+}
+
+// Whether the failed fwrite of a "k+" setting has broken the disk for good.
+bool disk_bozuk() {
+  const char* d = std::getenv("SIM_YAZMA_HATASI");
+  if (d == nullptr || *d == '\0' || d[std::strlen(d) - 1] != '+') return false;
+  return yazma_sayaci >= std::strtol(d, nullptr, 10);
+}
 
 // The name of the file behind a descriptor, without its folder.
 bool dosya_adi(int fd, char* ad, std::size_t boy) {
@@ -128,17 +159,31 @@ void kopyala() {
 // into a kill as the settings say.
 int esitle(int fd, int (*gercek)(int)) {
   long sira = ++esitleme_sayaci;
-  if (sira == sayi("SIM_OLDUR_ESITLE", 0)) raise(SIGKILL);
-  const char* hata = std::getenv("SIM_ESITLE_HATASI");
-  if (hata != nullptr && *hata != '\0') {
-    long k = std::strtol(hata, nullptr, 10);
-    bool sonrakiler = hata[std::strlen(hata) - 1] == '+';
-    if (sira == k || (sonrakiler && sira > k)) {
-      errno = EIO;
-      return -1;
-    }
+  if (sira == sayi("SIM_OLDUR_ESITLE", 0))
+    raise(static_cast<int>(sayi("SIM_OLDUR_SINYALI", SIGKILL)));
+  if (sirasi_gelen("SIM_ESITLE_HATASI", sira) || disk_bozuk()) {
+    errno = EIO;
+    return -1;
   }
   return gercek(fd);
+}
+
+// Makes the C library's own call `islem` fail on the stream's descriptor as a
+// failing disk would: the descriptor is swapped for one of a directory open
+// for reading, so reads meet EISDIR and writes EBADF, and the stream is
+// marked as in error as on a real failure.
+template <class F>
+std::size_t bozuk_diskte(FILE* akis, F islem) {
+  int fd = fileno(akis);
+  int yedek = dup(fd);
+  int dizin = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (yedek < 0 || dizin < 0) std::abort();
+  dup2(dizin, fd);
+  std::size_t n = islem();
+  dup3(yedek, fd, O_CLOEXEC);
+  close(yedek);
+  close(dizin);
+  return n;
 }
 
 __attribute__((constructor)) void basla() {
@@ -177,12 +222,50 @@ int fcntl(int fd, int komut, ...) {
   va_start(ap, komut);
   void* arg = va_arg(ap, void*);
   va_end(ap);
-  long hata = sayi("SIM_KILIT_HATASI", 0);
-  if (hata > 0 && komut == F_SETLK && static_cast<struct flock*>(arg)->l_type == F_WRLCK) {
+  if (komut != F_SETLK) return gercek(fd, komut, arg);
+  short tur = static_cast<struct flock*>(arg)->l_type;
+  long hata = 0;
+  if (tur != F_UNLCK) hata = sayi("SIM_HER_KILIT_HATASI", 0);
+  if (tur == F_WRLCK && hata <= 0) hata = sayi("SIM_KILIT_HATASI", 0);
+  if (hata > 0) {
     errno = static_cast<int>(hata);
     return -1;
   }
-  return gercek(fd, komut, arg);
+  int r = gercek(fd, komut, arg);
+  long bekle = tur == F_UNLCK ? sayi("SIM_BIRAKINCA_BEKLE", 0) : 0;
+  if (bekle > 0) {
+    struct timespec t = {bekle / 1000000, (bekle % 1000000) * 1000};
+    nanosleep(&t, nullptr);
+  }
+  return r;
+}
+
+int ftruncate(int fd, off_t boy) {
+  static auto gercek = gercegi<int (*)(int, off_t)>("ftruncate");
+  if (sirasi_gelen("SIM_KES_HATASI", ++kesme_sayaci) || disk_bozuk()) {
+    errno = EIO;
+    return -1;
+  }
+  return gercek(fd, boy);
+}
+
+size_t fwrite(const void* tampon, size_t boy, size_t adet, FILE* akis) {
+  static auto gercek = gercegi<size_t (*)(const void*, size_t, size_t, FILE*)>("fwrite");
+  struct stat st;
+  if (boy == 0 || fstat(fileno(akis), &st) != 0 || !S_ISREG(st.st_mode)) {
+    return gercek(tampon, boy, adet, akis);
+  }
+  bool bozuk = disk_bozuk();
+  if (!sirasi_gelen("SIM_YAZMA_HATASI", ++yazma_sayaci) && !bozuk) {
+    return gercek(tampon, boy, adet, akis);
+  }
+  // The first bytes reach the file; the rest meets the failing disk.
+  std::size_t ilk = bozuk ? 0 : static_cast<std::size_t>(sayi("SIM_YAZMA_BAYTI", 0));
+  if (ilk > boy * adet) ilk = boy * adet;
+  std::size_t yazilan = ilk > 0 ? gercek(tampon, 1, ilk, akis) : 0;
+  const char* kalan = static_cast<const char*>(tampon) + yazilan;
+  bozuk_diskte(akis, [&] { return gercek(kalan, 1, boy * adet - yazilan, akis); });
+  return yazilan / boy;
 }
 
 int fdatasync(int fd) {
@@ -224,15 +307,9 @@ size_t fread(void* tampon, size_t boy, size_t adet, FILE* akis) {
   size_t saglam = konum < bozuk ? static_cast<size_t>(bozuk - konum) / boy : 0;
   size_t okunan = saglam > 0 ? gercek(tampon, boy, saglam, akis) : 0;
   if (okunan < saglam) return okunan;
-  int yedek = dup(fd);
-  int dizin = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (yedek < 0 || dizin < 0) std::abort();
-  dup2(dizin, fd);
-  okunan += gercek(static_cast<char*>(tampon) + okunan * boy, boy, adet - okunan, akis);
-  dup3(yedek, fd, O_CLOEXEC);
-  close(yedek);
-  close(dizin);
-  return okunan;
+  return okunan + bozuk_diskte(akis, [&] {
+           return gercek(static_cast<char*>(tampon) + okunan * boy, boy, adet - okunan, akis);
+         });
 }
 
 }  // extern "C"

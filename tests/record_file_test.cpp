@@ -183,7 +183,7 @@ TEST(RecordScan, FirstMatchRewrite) {
                                [&](const hasta& k) { return alan_metin_esit(k.tckimlik, aranan); });
       ASSERT_EQ(sira, hedef);
       EXPECT_EQ(bayt(bulunan), veri.substr(static_cast<std::size_t>(hedef) * 376, 376));
-      ASSERT_TRUE(kayit_degistir(d.akis(), sira, yeni, bulunan));
+      ASSERT_EQ(kayit_degistir(d.akis(), sira, yeni, bulunan), Yazim::yazildi);
     }
     std::string beklenen = veri;
     beklenen.replace(static_cast<std::size_t>(hedef) * 376, 376, bayt(yeni));
@@ -207,7 +207,7 @@ TEST(RecordRewrite, OneSlot) {
     Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
     ASSERT_TRUE(d);
     bool ayni = bayt(simdi) == bayt(okunan);
-    EXPECT_EQ(kayit_degistir(d.akis(), 1, yeni, okunan), ayni);
+    EXPECT_EQ(kayit_degistir(d.akis(), 1, yeni, okunan), ayni ? Yazim::yazildi : Yazim::yazilamadi);
     std::string beklenen = veri;
     if (ayni) beklenen.replace(376, 376, bayt(yeni));
     EXPECT_EQ(c.oku("p.dat"), beklenen);
@@ -227,13 +227,14 @@ TEST(RecordRewrite, OddBalances) {
     c.yaz("p.dat", bayt(hasta_kaydi(numara(1))) + bayt(hasta_kaydi(numara(2))));
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
-      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), k));
+      ASSERT_EQ(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), k), Yazim::yazildi);
       d.kapat();
       d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
-      ASSERT_TRUE(kayit_degistir(d.akis(), 0, k, hasta_kaydi(numara(1))));
+      ASSERT_EQ(kayit_degistir(d.akis(), 0, k, hasta_kaydi(numara(1))), Yazim::yazildi);
       d.kapat();
       d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
-      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), hasta_kaydi(numara(7))));
+      ASSERT_EQ(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), hasta_kaydi(numara(7))),
+                Yazim::yazildi);
     }
     std::vector<hasta> kayitlar;
     ASSERT_EQ(tara(c.yol("p.dat"), &kayitlar).size(), 4u);
@@ -254,7 +255,7 @@ TEST(RecordAppend, PadsTail) {
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
       ASSERT_TRUE(d);
-      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), yeni));
+      ASSERT_EQ(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), yeni), Yazim::yazildi);
     }
     std::string beklenen = veri;
     beklenen.resize(kuyruk == 0 ? 376 : 752, '\0');
@@ -276,7 +277,7 @@ TEST(RecordAppend, TornTailStaysFree) {
     {
       Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
       ASSERT_TRUE(d);
-      ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), yeni));
+      ASSERT_EQ(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), yeni), Yazim::yazildi);
     }
     std::string bos_slot = yarim_kayit.substr(0, kuyruk);
     bos_slot[0] = '\0';
@@ -299,7 +300,7 @@ TEST(RecordAppend, CreatesFile) {
     std::memset(&p, 0, sizeof p);
     p.dolu = DOLU;
     std::strcpy(p.isim, "ayse");
-    ASSERT_TRUE(kayit_ekle(d.akis(), c.yol("s.dat").c_str(), p));
+    ASSERT_EQ(kayit_ekle(d.akis(), c.yol("s.dat").c_str(), p), Yazim::yazildi);
   }
   EXPECT_EQ(c.boy("s.dat"), 44);
 }
@@ -320,9 +321,9 @@ TEST(RecordAppend, FailureCutsBack) {
     struct rlimit sinir = eski;
     sinir.rlim_cur = static_cast<rlim_t>(veri.size() + 100);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &sinir), 0);
-    bool yazildi = kayit_ekle(d.akis(), c.yol("p.dat").c_str(), hasta_kaydi(numara(2)));
+    Yazim y = kayit_ekle(d.akis(), c.yol("p.dat").c_str(), hasta_kaydi(numara(2)));
     setrlimit(RLIMIT_FSIZE, &eski);
-    EXPECT_FALSE(yazildi);
+    EXPECT_EQ(y, Yazim::yazilamadi);
     d.kapat();
     EXPECT_EQ(c.oku("p.dat"), veri) << kuyruk;
   }

@@ -1,11 +1,14 @@
-// Every record write of the program under a full disk, a failing sync and a
-// lock that cannot be had: a write either lands whole and the operation goes
-// on, or "Kayit Yazilamadi!" is shown and every file is byte for byte as it
-// was. The file size limit is set at every byte of the written record (and
-// one before it); the sync and the lock fail through the preloaded fault
-// library.
+// Every record write of the program under a full disk, a failing sync, a
+// failing disk and a lock that cannot be had: a write either lands whole and
+// the operation goes on, or "Kayit Yazilamadi!" is shown and every file is
+// byte for byte as it was, or, when the undo of the failed write fails as
+// well, "Dosya Acilamadi!" is shown: the record may then be in the file. The
+// file size limit is set at every byte of the written record (and one before
+// it); the sync, the write, the cut-back and the lock fail through the
+// preloaded fault library.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -39,14 +42,15 @@ struct Yazma {
   int esitleme;        // which sync of the session is this write's
   std::string basari;  // shown after success instead of the failure message
   // Another file that the operation writes just before this record, and
-  // that file after it, for a write that undoes that one when it fails. When
-  // every sync fails, the undoing fails too: the clerk is told with
-  // "Dosya Acilamadi!", and only that first write stays.
+  // that file after it, for a write that undoes that one when it fails
+  // cleanly. When this record's write cannot be undone, that first write
+  // stays.
   std::map<std::string, std::string> ilk_yazim = {};
 };
 
-// How a session's write should end.
-enum class Son { yazildi, yazilamadi, yalniz_ilki };
+// How a session's write should end: on disk, nothing changed, or not known
+// (the write failed and so did its undo).
+enum class Son { yazildi, yazilamadi, belirsiz };
 
 void PrintTo(const Yazma& y, std::ostream* os) {
   *os << y.ad;
@@ -226,8 +230,10 @@ class WriteFault : public ::testing::TestWithParam<Yazma> {
     for (const auto& [ad, icerik] : GetParam().once) c.yaz(ad, icerik);
   }
   // Runs the session, which should end as `son` says, and compares every
-  // file the case set up.
-  void dene(Son son, long dosya_siniri, const std::string& durum) {
+  // file the case set up; the written file, when it is not known, as
+  // `kalan` says (by default as it was).
+  void dene(Son son, long dosya_siniri, const std::string& durum,
+            const std::string* kalan = nullptr) {
     const Yazma& y = GetParam();
     Sonuc s = c.calistir(y.girdi, 30, dosya_siniri);
     ASSERT_FALSE(s.zaman_asimi) << durum;
@@ -237,9 +243,10 @@ class WriteFault : public ::testing::TestWithParam<Yazma> {
       for (const auto& [ad, icerik] : y.ilk_yazim) sonra[ad] = icerik;
     }
     if (son == Son::yazildi) sonra[y.dosya] = y.sonra;
+    if (kalan != nullptr) sonra[y.dosya] = *kalan;
     for (const auto& [ad, icerik] : sonra) EXPECT_EQ(c.oku(ad), icerik) << durum << ": " << ad;
     EXPECT_EQ(s.cikti.find(HATA) != std::string::npos, son == Son::yazilamadi) << durum;
-    EXPECT_EQ(s.cikti.find(YARIM) != std::string::npos, son == Son::yalniz_ilki) << durum;
+    EXPECT_EQ(s.cikti.find(YARIM) != std::string::npos, son == Son::belirsiz) << durum;
     EXPECT_EQ(s.cikti.find(y.basari) != std::string::npos, son == Son::yazildi) << durum;
     hazirla();
   }
@@ -259,17 +266,50 @@ TEST_P(WriteFault, FileSizeLimit) {
 }
 
 // The record was written but could not be put on disk: the clerk is told,
-// and the file goes back to what it was, so a retry cannot count twice. The
-// same when every later sync fails as well.
+// and the file goes back to what it was, so a retry cannot count twice. When
+// every later sync fails as well, so does the sync of that undo, and the
+// clerk is told that the record may be there.
 TEST_P(WriteFault, SyncFails) {
   WINDOWS_DISI("preloaded fault library");
   const Yazma& y = GetParam();
   for (std::string hangisi : {std::to_string(y.esitleme), std::to_string(y.esitleme) + "+"}) {
     ariza::Ariza a({{"SIM_ESITLE_HATASI", hangisi}});
-    bool geri_alinamaz = hangisi.back() == '+' && !y.ilk_yazim.empty();
-    dene(geri_alinamaz ? Son::yalniz_ilki : Son::yazilamadi, -1, "failing sync " + hangisi);
+    dene(hangisi.back() == '+' ? Son::belirsiz : Son::yazilamadi, -1, "failing sync " + hangisi);
   }
   dene(Son::yazildi, -1, "no failure");
+}
+
+// The write fails and its undo fails too, so "Kayit Yazilamadi!" would be
+// untrue: the clerk sees "Dosya Acilamadi!", and at a discharge the patient's
+// discharge stands beside whatever reached the archive. Two ways: the disk
+// gives out in the middle of the record's write (a rewrite keeps its torn
+// record, an append its torn tail); and, for an append, the sync fails and
+// so does the cut-back (the whole record stays).
+TEST_P(WriteFault, UndoFails) {
+  WINDOWS_DISI("preloaded fault library");
+  const Yazma& y = GetParam();
+  const std::string& once = y.once.at(y.dosya);
+  const std::size_t boy = static_cast<std::size_t>(y.boy);
+  const bool ekleme = static_cast<std::size_t>(y.bas) + boy > once.size();
+  // Where the write begins: the slot, or for an append the end of the last
+  // whole record (a torn tail is mended in the same write).
+  const std::size_t bas = ekleme ? once.size() / boy * boy : static_cast<std::size_t>(y.bas);
+  const std::size_t yarim = boy * 7 / 8;
+  std::string yirtik_yazim = once;
+  yirtik_yazim.resize(std::max(once.size(), bas + yarim));
+  yirtik_yazim.replace(bas, yarim, y.sonra, bas, yarim);
+  if (ekleme) yirtik_yazim.resize(bas + yarim);
+  {
+    ariza::Ariza a({{"SIM_YAZMA_HATASI", std::to_string(y.esitleme) + "+"},
+                    {"SIM_YAZMA_BAYTI", std::to_string(yarim)}});
+    dene(Son::belirsiz, -1, "torn write, disk broken", &yirtik_yazim);
+  }
+  if (ekleme) {
+    // A torn tail is cut off before the write: the cut-back is the second.
+    ariza::Ariza a({{"SIM_ESITLE_HATASI", std::to_string(y.esitleme)},
+                    {"SIM_KES_HATASI", once.size() % boy != 0 ? "2" : "1"}});
+    dene(Son::belirsiz, -1, "failing sync and cut-back", &y.sonra);
+  }
 }
 
 // Another desk holds the file's lock for longer than the program waits for

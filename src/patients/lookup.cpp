@@ -7,9 +7,7 @@
 #include "store/patient_match.h"
 
 bool BulunanHasta::geri_yaz() {
-  if (kayit_degistir(dosya.akis(), sira, kayit, okunan)) return true;
-  bitir(KAYIT_YAZILAMADI);
-  return false;
+  return yazildi(kayit_degistir(dosya.akis(), sira, kayit, okunan), KAYIT_YAZILAMADI);
 }
 
 BulunanHasta hastabul() {

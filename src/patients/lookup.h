@@ -23,7 +23,7 @@ struct BulunanHasta {
 
   // Writes `kayit` back over its slot and waits until it is on disk, unless
   // the slot no longer holds `okunan` (another desk changed or deleted the
-  // patient since the lookup). On failure prints "Kayit Yazilamadi!" with the
+  // patient since the lookup). On failure prints the write's message with the
   // return prompt and answers false; the operation then ends.
   bool geri_yaz();
 };

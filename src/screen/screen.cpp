@@ -36,6 +36,9 @@ bool yazildi(Yazim y, const char* engel) {
     case Yazim::yazilamadi:
       bitir(KAYIT_YAZILAMADI);
       break;
+    case Yazim::belirsiz:
+      bitir(DOSYA_ACILAMADI);
+      break;
   }
   return false;
 }

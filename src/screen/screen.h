@@ -10,7 +10,9 @@
 void basla(const char* baslik);
 
 // What an operation says when a file cannot be opened or read, and when a
-// record could not be written (the file is then exactly as it was).
+// record could not be written (the file is then exactly as it was). After a
+// write, "Dosya Acilamadi!" says that the write failed and so did its undo:
+// the record may be in the file, so it is looked up before trying again.
 inline constexpr const char* DOSYA_ACILAMADI = "Dosya Acilamadi!";
 inline constexpr const char* KAYIT_YAZILAMADI = "Kayit Yazilamadi!";
 
@@ -22,7 +24,7 @@ void bitir();
 // ("return bitir(DOSYA_ACILAMADI);").
 void bitir(const char* mesaj);
 
-// After a write under the writers' lock, whose lock is gone by now: true when
-// it landed; otherwise the operation ends with the message of what stopped
-// it, `engel` when the check under the lock ruled it out.
+// After a record write, whose locks are gone by now: true when it landed;
+// otherwise the operation ends with the message of what stopped it, `engel`
+// when the check under the lock ruled it out.
 bool yazildi(Yazim y, const char* engel);

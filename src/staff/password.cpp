@@ -45,6 +45,6 @@ void psifre() {
   // The account is written only while it is still as it was read.
   personel okunan = kayit3;
   alan_koy(kayit3.sifre, duzen);
-  if (!kayit_degistir(dosya3.akis(), sira, kayit3, okunan)) return bitir(KAYIT_YAZILAMADI);
+  if (!yazildi(kayit_degistir(dosya3.akis(), sira, kayit3, okunan), KAYIT_YAZILAMADI)) return;
   // After a change the main menu follows at once, without a message.
 }

@@ -29,42 +29,52 @@ TaramaBlogu::~TaramaBlogu() {
   if (no_ >= 0) blok_dolu[no_] = false;
 }
 
-bool kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy) {
-  if (boy > EN_UZUN_KAYIT) return false;
+namespace {
+
+// Writes `yeni` at `konum` over `eski`, which stands there now, and waits
+// until it is on disk. A write that does not reach the disk whole (a short
+// write on a full disk, a write error, a failed sync) is undone: `eski` is
+// written back the same way, so it reaches at least every byte that the
+// failed write changed, and synced.
+Yazim ustune_yaz(FILE* f, int64_t konum, const void* yeni, const void* eski, std::size_t boy) {
+  if (!disk_git(f, konum)) return Yazim::yazilamadi;
+  std::size_t yazilan = std::fwrite(yeni, 1, boy, f);
+  if (yazilan == boy && disk_esitle(f)) return Yazim::yazildi;
+  std::clearerr(f);
+  if (yazilan == 0) return Yazim::yazilamadi;
+  bool geri = disk_git(f, konum) && std::fwrite(eski, 1, boy, f) >= yazilan;
+  std::clearerr(f);
+  return geri && disk_esitle(f) ? Yazim::yazilamadi : Yazim::belirsiz;
+}
+
+}  // namespace
+
+Yazim kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy) {
+  if (boy > EN_UZUN_KAYIT) return Yazim::yazilamadi;
   // The lock comes before the signal guard, so that Ctrl+C and the
   // termination signals still end a desk that waits for it.
   Kilit kilit(f, KilitTuru::yazma);
-  if (!kilit) return false;
+  if (!kilit) return Yazim::yazilamadi;
   YazmaKorumasi koruma;
   int64_t konum = sira * static_cast<int64_t>(boy);
   // The slot as it stands is read again from the disk (the stream keeps no
   // buffer): it must still be the record the operation read, and it goes back
-  // in place when the new record does not reach the disk whole (a short
-  // write, a full disk, a failed sync), so that a failure always leaves the
-  // file as it was.
+  // in place when the new record does not reach the disk whole.
   unsigned char eski[EN_UZUN_KAYIT];
-  if (!disk_git(f, konum) || std::fread(eski, boy, 1, f) != 1) return false;
-  if (std::memcmp(eski, okunan, boy) != 0) return false;
-  if (disk_git(f, konum) && std::fwrite(yeni, boy, 1, f) == 1 && disk_esitle(f)) return true;
-  std::clearerr(f);
-  if (disk_git(f, konum)) {
-    // Written the same way as the new record, the old one reaches at least
-    // every byte that the failed write changed.
-    std::fwrite(eski, boy, 1, f);
-    disk_esitle(f);
-  }
-  return false;
+  if (!disk_git(f, konum) || std::fread(eski, boy, 1, f) != 1) return Yazim::yazilamadi;
+  if (std::memcmp(eski, okunan, boy) != 0) return Yazim::yazilamadi;
+  return ustune_yaz(f, konum, yeni, eski, boy);
 }
 
-bool kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
-  if (boy > EN_UZUN_KAYIT) return false;
+Yazim kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
+  if (boy > EN_UZUN_KAYIT) return Yazim::yazilamadi;
   // Only under the lock can an incomplete tail be told from another desk's
   // append that is still being written.
   Kilit kilit(f, KilitTuru::yazma);
-  if (!kilit) return false;
+  if (!kilit) return Yazim::yazilamadi;
   YazmaKorumasi koruma;
   int64_t eski_boy = disk_boy(f);
-  if (eski_boy < 0) return false;
+  if (eski_boy < 0) return Yazim::yazilamadi;
   std::size_t kuyruk = static_cast<std::size_t>(eski_boy % static_cast<int64_t>(boy));
   std::size_t dolgu = (boy - kuyruk) % boy;
   // Padding and record leave in one write: less than one record of padding,
@@ -80,7 +90,7 @@ bool kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
     // tail goes out again with its first byte cleared, so its slot is free.
     if (!disk_git(f, eski_boy - static_cast<int64_t>(kuyruk)) ||
         std::fread(eski_kuyruk, 1, kuyruk, f) != kuyruk) {
-      return false;
+      return Yazim::yazilamadi;
     }
     int32_t dolu = 0;
     std::memcpy(&dolu, eski_kuyruk, kuyruk < sizeof dolu ? kuyruk : sizeof dolu);
@@ -89,44 +99,48 @@ bool kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
       parca[0] = 0;
       bas = kuyruk;
       kesim = eski_boy - static_cast<int64_t>(kuyruk);
-      if (!disk_kes(f, kesim)) return false;
+      if (!disk_kes(f, kesim)) return Yazim::yazilamadi;
     }
   }
-  // A stream that was read (a check before the append) is set at the end
-  // before it is written.
-  if (!disk_git(f, kesim)) return false;
   std::memset(parca + bas, 0, dolgu);
   std::memcpy(parca + bas + dolgu, kayit, boy);
-  // The first record of a file also waits for the file's name to be on disk:
-  // a file made a moment ago may still be lost with the power.
-  if (std::fwrite(parca, bas + dolgu + boy, 1, f) == 1 && disk_esitle(f) &&
-      (eski_boy > 0 || disk_adi_esitle(ad))) {
-    return true;
+  std::size_t parca_boyu = bas + dolgu + boy;
+  // A stream that was read (a check before the append) is set at the end
+  // before it is written. The first record of a file also waits for the
+  // file's name to be on disk: a file made a moment ago may still be lost
+  // with the power.
+  std::size_t yazilan = disk_git(f, kesim) ? std::fwrite(parca, 1, parca_boyu, f) : 0;
+  if (yazilan == parca_boyu && disk_esitle(f) && (eski_boy > 0 || disk_adi_esitle(ad))) {
+    return Yazim::yazildi;
   }
+  std::clearerr(f);
+  if (yazilan == 0 && kesim == eski_boy) return Yazim::yazilamadi;
   // Cut back to the old length, and that length on disk too; a tail that was
   // taken off goes back as it was.
-  std::clearerr(f);
-  if (disk_kes(f, kesim)) {
-    if (kesim != eski_boy) {
-      disk_git(f, kesim);
-      std::fwrite(eski_kuyruk, kuyruk, 1, f);
-    }
-    disk_esitle(f);
+  bool geri = disk_kes(f, kesim);
+  if (geri && kesim != eski_boy) {
+    geri = disk_git(f, kesim) && std::fwrite(eski_kuyruk, 1, kuyruk, f) == kuyruk;
+    std::clearerr(f);
   }
-  return false;
+  return geri && disk_esitle(f) ? Yazim::yazilamadi : Yazim::belirsiz;
 }
 
-IkiYazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan,
-                          std::size_t boy, FILE* e, const char* ad, const void* ek,
-                          std::size_t ek_boy) {
+Yazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy,
+                       FILE* e, const char* ad, const void* ek, std::size_t ek_boy) {
   Kilit ek_kilidi(e, KilitTuru::yazma);
-  if (!ek_kilidi) return IkiYazim::hicbiri;
+  if (!ek_kilidi) return Yazim::yazilamadi;
   Kilit kilit(f, KilitTuru::yazma);
-  if (!kilit) return IkiYazim::hicbiri;
+  if (!kilit) return Yazim::yazilamadi;
   // One guard over both writes, so that Ctrl+C between them waits for the
   // second or for the put-back.
   YazmaKorumasi koruma;
-  if (!kayit_degistir(f, sira, yeni, okunan, boy)) return IkiYazim::hicbiri;
-  if (kayit_ekle(e, ad, ek, ek_boy)) return IkiYazim::ikisi;
-  return kayit_degistir(f, sira, okunan, yeni, boy) ? IkiYazim::hicbiri : IkiYazim::yalniz_ilk;
+  Yazim y = kayit_degistir(f, sira, yeni, okunan, boy);
+  if (y != Yazim::yazildi) return y;
+  // An append that could not be undone leaves the rewrite standing: put
+  // back beside an archive record that may be there, it would let a retry
+  // archive the same visit twice.
+  y = kayit_ekle(e, ad, ek, ek_boy);
+  if (y != Yazim::yazilamadi) return y;
+  return kayit_degistir(f, sira, okunan, yeni, boy) == Yazim::yazildi ? Yazim::yazilamadi
+                                                                      : Yazim::belirsiz;
 }

@@ -168,12 +168,16 @@ int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
   return tarama.hata() ? OKUMA_HATASI : -1;
 }
 
-// What a write under the writers' lock came to. Every outcome but
-// `yazildi` leaves the file exactly as it was.
+// What a record write came to. A write that fails undoes what it changed
+// (an append is cut back, a rewrite gets the old record back); only when
+// that undo fails too is the outcome not known.
 enum class Yazim {
   yazildi,     // on disk
-  yazilamadi,  // the lock was not had in time, the slot changed since it was
-               // read, or the disk failed
+  yazilamadi,  // nothing changed: the lock was not had in time, the slot
+               // changed since it was read, or the disk failed and what the
+               // write changed was undone
+  belirsiz,    // the disk failed and so did the undo: the record may be in
+               // the file, whole or torn
   engellendi,  // the check made under the lock ruled the write out
   okunamadi    // a read error ended that check
 };
@@ -181,12 +185,11 @@ enum class Yazim {
 // Writes `yeni` over slot `sira` and waits until it is on disk, provided the
 // slot still holds `okunan`, the record as the operation read it: a desk that
 // changed it in the meantime is never overwritten. When the write fails, the
-// record that stood there is written back: false always means the file is as
-// it was.
-bool kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy);
+// record that stood there is written back.
+Yazim kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy);
 
 template <class R>
-bool kayit_degistir(FILE* f, int64_t sira, const R& yeni, const R& okunan) {
+Yazim kayit_degistir(FILE* f, int64_t sira, const R& yeni, const R& okunan) {
   return kayit_degistir(f, sira, &yeni, &okunan, sizeof(R));
 }
 
@@ -196,17 +199,18 @@ bool kayit_degistir(FILE* f, int64_t sira, const R& yeni, const R& okunan) {
 // that the new record lands in a slot of its own. The first record of an
 // empty file waits for the file's name to be on disk as well. A failed append
 // cuts the file back to the length it had, leaving no partial record.
-bool kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy);
+Yazim kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy);
 
 template <class R>
-bool kayit_ekle(FILE* f, const char* ad, const R& kayit) {
+Yazim kayit_ekle(FILE* f, const char* ad, const R& kayit) {
   return kayit_ekle(f, ad, &kayit, sizeof(R));
 }
 
 // Makes the write `yaz(f)` under the writers' lock of `f`, after the check
 // `engel(f)` made under the same lock through the same stream: 1 rules the
-// write out, 0 lets it go on, OKUMA_HATASI stops it. The lock is let go
-// before this returns, so the caller may then wait for the clerk.
+// write out, 0 lets it go on, OKUMA_HATASI stops it. `yaz` answers a Yazim.
+// The lock is let go before this returns, so the caller may then wait for
+// the clerk.
 template <class Engel, class Yaz>
 Yazim kilit_altinda(FILE* f, Engel&& engel, Yaz&& yaz) {
   Kilit kilit(f, KilitTuru::yazma);
@@ -214,29 +218,25 @@ Yazim kilit_altinda(FILE* f, Engel&& engel, Yaz&& yaz) {
   int e = engel(f);
   if (e == OKUMA_HATASI) return Yazim::okunamadi;
   if (e != 0) return Yazim::engellendi;
-  return yaz(f) ? Yazim::yazildi : Yazim::yazilamadi;
+  return yaz(f);
 }
-
-// What a rewrite in one file and an append to another, made as one, came to.
-enum class IkiYazim {
-  ikisi,      // both on disk
-  hicbiri,    // neither: both files exactly as they were
-  yalniz_ilk  // the rewrite is on disk and the append is not, since the
-              // record as read could not be put back after the append failed
-};
 
 // Rewrites slot `sira` of `f` as kayit_degistir does, then appends `ek` to
 // the file `ad`, open as `e` for appending, as kayit_ekle does; both under
-// both writers' locks, the append's file's taken first. When the append
-// fails, the record as read goes back into its slot. Both locks are let go
-// before this returns, and termination signals wait from the rewrite until
-// the append or the put-back has ended.
-IkiYazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan,
-                          std::size_t boy, FILE* e, const char* ad, const void* ek,
-                          std::size_t ek_boy);
+// both writers' locks, the append's file's taken first. `yazildi` when both
+// are on disk; `yazilamadi` when neither file changed: an append that failed
+// cleanly has the record as read put back in its slot. `belirsiz` when a
+// failure could not be undone: a rewrite whose undo failed may stand whole or
+// torn, with no append; an append whose undo failed, or whose put-back
+// failed, leaves the rewrite standing beside at most one record of the
+// append, whole, torn or missing. Both locks are
+// let go before this returns, and termination signals wait from the rewrite
+// until the append or the put-back has ended.
+Yazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy,
+                       FILE* e, const char* ad, const void* ek, std::size_t ek_boy);
 
 template <class R, class E>
-IkiYazim degistir_ve_ekle(FILE* f, int64_t sira, const R& yeni, const R& okunan, FILE* e,
-                          const char* ad, const E& ek) {
+Yazim degistir_ve_ekle(FILE* f, int64_t sira, const R& yeni, const R& okunan, FILE* e,
+                       const char* ad, const E& ek) {
   return degistir_ve_ekle(f, sira, &yeni, &okunan, sizeof(R), e, ad, &ek, sizeof(E));
 }

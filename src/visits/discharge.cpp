@@ -52,20 +52,15 @@ void hcikis() {
     b.dosya.kapat();
     return bitir(DOSYA_ACILAMADI);
   }
-  IkiYazim y = degistir_ve_ekle(b.dosya.akis(), b.sira, k, b.okunan, arsiv_dosyasi.akis(),
-                                ARSIV_DOSYASI, kayit2);
+  Yazim y = degistir_ve_ekle(b.dosya.akis(), b.sira, k, b.okunan, arsiv_dosyasi.akis(),
+                             ARSIV_DOSYASI, kayit2);
   arsiv_dosyasi.kapat();
   b.dosya.kapat();
   // "Kayit Yazilamadi!" means that neither file changed, so the clerk may
-  // try again; "Dosya Acilamadi!" that the discharge is recorded but has no
-  // archive record. Neither is followed by the list, whose header would
-  // wipe it.
-  switch (y) {
-    case IkiYazim::ikisi:
-      return listele();
-    case IkiYazim::hicbiri:
-      return bitir(KAYIT_YAZILAMADI);
-    case IkiYazim::yalniz_ilk:
-      return bitir(DOSYA_ACILAMADI);
-  }
+  // try again; "Dosya Acilamadi!" that the discharge may be recorded, with at
+  // most one archive record for it, whole, torn or missing: the patient is
+  // looked up before anything is tried again. Neither is followed by the
+  // list, whose header would wipe it.
+  if (!yazildi(y, KAYIT_YAZILAMADI)) return;
+  listele();
 }
