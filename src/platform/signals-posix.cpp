@@ -1,4 +1,5 @@
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <cerrno>
 
@@ -7,17 +8,24 @@
 namespace {
 
 // The signals that end the program.
-constexpr int BITIRENLER[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int BITIRENLER[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
 
 void (*volatile son_isi)() = nullptr;
 
 void sinyal_geldi(int sinyal) {
   // Only async-signal-safe calls here: the last work, then end the way the
-  // signal would have ended the program.
+  // signal would have ended the program. Ctrl+\ would leave a core file in
+  // the working directory, the shared data folder, with records and
+  // passwords in it: it ends the program without one.
   if (son_isi != nullptr) son_isi();
+  struct rlimit cekirdeksiz = {0, 0};
+  setrlimit(RLIMIT_CORE, &cekirdeksiz);
   signal(sinyal, SIG_DFL);
   raise(sinyal);
 }
+
+// The signal mask from before Ctrl+Z was made to wait.
+sigset_t durdurma_oncesi;
 
 void (*volatile durmadan_once_isi)() = nullptr;
 void (*volatile surunce_isi)() = nullptr;
@@ -73,6 +81,17 @@ void sinyalleri_kur(void (*son_is)()) {
   // middle of an operation; the failed write is noticed instead.
   signal(SIGPIPE, SIG_IGN);
   signal(SIGXFSZ, SIG_IGN);
+}
+
+void durdurmayi_ertele() {
+  sigset_t kume;
+  sigemptyset(&kume);
+  sigaddset(&kume, SIGTSTP);
+  sigprocmask(SIG_BLOCK, &kume, &durdurma_oncesi);
+}
+
+void durdurmaya_izin_ver() {
+  sigprocmask(SIG_SETMASK, &durdurma_oncesi, nullptr);
 }
 
 YazmaKorumasi::YazmaKorumasi() {

@@ -47,6 +47,10 @@ void sinyalleri_kur(void (*son_is)()) {
 
 void durdurmayi_kur(void (*)(), void (*)()) {}
 
+void durdurmayi_ertele() {}
+
+void durdurmaya_izin_ver() {}
+
 YazmaKorumasi::YazmaKorumasi() : eski_(0) {
   if (derinlik++ == 0) AcquireSRWLockExclusive(&yazma_kilidi);
 }

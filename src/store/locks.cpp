@@ -1,5 +1,7 @@
 #include "store/locks.h"
 
+#include "platform/signals.h"
+
 namespace {
 
 // The streams through which this process holds a writers' lock: at most
@@ -8,12 +10,29 @@ namespace {
 constexpr int EN_COK_KILIT = 4;
 FILE* yazanlar[EN_COK_KILIT];
 
+// How many locks this process holds, on any file: Ctrl+Z waits while there
+// is one, so that no desk is stopped holding what the others wait for.
+int tutulan = 0;
+
+// One try. Ctrl+Z is made to wait before the try that may take the first
+// lock, not after it, so that no stop can fall between the two.
+KilitDenemesi dene(FILE* f, KilitTuru tur) {
+  if (tutulan == 0) durdurmayi_ertele();
+  KilitDenemesi d = kilit_dene(f, tur);
+  if (d == KilitDenemesi::alindi) {
+    ++tutulan;
+  } else if (tutulan == 0) {
+    durdurmaya_izin_ver();
+  }
+  return d;
+}
+
 // Only another holder is waited for; a lock the system cannot give at all
 // fails at once, as waiting would only delay the same answer.
 bool al(FILE* f, KilitTuru tur) {
   auto son = std::chrono::steady_clock::now() + KILIT_BEKLEMESI;
   for (;;) {
-    KilitDenemesi d = kilit_dene(f, tur);
+    KilitDenemesi d = dene(f, tur);
     if (d != KilitDenemesi::dolu) return d == KilitDenemesi::alindi;
     if (std::chrono::steady_clock::now() >= son) return false;
     kilit_arasi_bekle();
@@ -59,4 +78,5 @@ Kilit::~Kilit() {
     }
   }
   kilit_birak(f_);
+  if (--tutulan == 0) durdurmaya_izin_ver();
 }

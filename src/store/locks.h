@@ -5,7 +5,7 @@
 // for a key or a line. A desk that finds the lock taken tries again for at
 // most KILIT_BEKLEMESI, so that a lock a crashed client left on a network
 // share never hangs every desk; a lock that the system refuses for any other
-// reason fails at once.
+// reason fails at once. Ctrl+Z waits while the desk holds any lock.
 //
 // Lock order: a lock taken while another is held is always the patient
 // file's. The archive's (the discharge) and the report's come first, so two
