@@ -2,8 +2,10 @@
 // record and the archive record byte for byte, the refusal, a second
 // discharge, and an archive that cannot be opened or written.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 
+#include "fault_kit.h"
 #include "record_kit.h"
 
 namespace {
@@ -345,6 +347,29 @@ TEST(Discharge, PatientWriteFails) {
   EXPECT_EQ(c.boy(ARSIV_DOSYASI), 0);
   EXPECT_EQ(s.cikti, oturum_ekrani(bulunan("HASTA CIKIS", k) + ISTEMLER + UCRET_ISTEMI +
                                    "Kayit Yazilamadi!" + DONUS));
+}
+
+// A signal that ends the program, come just before the patient's sync,
+// between the discharge's two writes, waits for both: the program ends as
+// the signal says, with the discharge and its archive record on disk.
+TEST(Discharge, SignalBetweenTheTwoWrites) {
+  WINDOWS_DISI("preloaded fault library");
+  hasta k = yatan("Yok", 0);
+  hasta sonra = cikmis(k, "Dr Ayse Kaya", "Migren", "Aspirin", "03/01/2024", "11:45");
+  sonra.ucret = 40;
+  for (int sinyal : {SIGINT, SIGQUIT, SIGTERM, SIGHUP}) {
+    Calisma c;
+    c.yaz(HASTA_DOSYASI, bayt(k));
+    Sonuc s;
+    {
+      ariza::Ariza a({{"SIM_OLDUR_ESITLE", "1"}, {"SIM_OLDUR_SINYALI", std::to_string(sinyal)}});
+      s = c.calistir(
+          oturum_girdisi("6\n" + TC + "\ndr ayse kaya\nmigren\naspirin\n03/01/2024\n11:45\n40\nx"));
+    }
+    EXPECT_EQ(s.sinyal, sinyal);
+    EXPECT_EQ(c.oku(HASTA_DOSYASI), bayt(sonra)) << sinyal;
+    EXPECT_EQ(c.oku(ARSIV_DOSYASI), bayt(arsiv_kaydi(sonra, 40))) << sinyal;
+  }
 }
 
 }  // namespace

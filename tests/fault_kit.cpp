@@ -4,7 +4,7 @@
 
 namespace ariza {
 
-Ortam::Ortam(std::initializer_list<std::pair<std::string, std::string>> degerler) {
+Ortam::Ortam(Ayarlar degerler) {
   for (const auto& [ad, deger] : degerler) koy(ad, deger);
 }
 
@@ -24,7 +24,7 @@ void Ortam::koy(const std::string& ad, const std::string& deger) {
   setenv(ad.c_str(), deger.c_str(), 1);
 }
 
-Ariza::Ariza(std::initializer_list<std::pair<std::string, std::string>> ayarlar) : Ortam(ayarlar) {
+Ariza::Ariza(Ayarlar ayarlar) : Ortam(ayarlar) {
   koy("LD_PRELOAD", PALVO_SIM);
   // A sanitizer build of the program accepts a library ahead of its own
   // runtime only when told so.

@@ -23,11 +23,14 @@ inline constexpr int SINIR_ADIMI = 1;
 inline constexpr int OLDURME_ADIMI = 1;
 #endif
 
+// Names and values of environment variables.
+using Ayarlar = std::initializer_list<std::pair<std::string, std::string>>;
+
 // Sets environment variables for the programs started while it lives and
 // puts the earlier values back afterwards.
 class Ortam {
  public:
-  Ortam(std::initializer_list<std::pair<std::string, std::string>> degerler);
+  Ortam(Ayarlar degerler);
   ~Ortam();
   Ortam(const Ortam&) = delete;
   Ortam& operator=(const Ortam&) = delete;
@@ -47,7 +50,7 @@ class Ortam {
 // fault_shim.cpp).
 class Ariza : public Ortam {
  public:
-  Ariza(std::initializer_list<std::pair<std::string, std::string>> ayarlar);
+  Ariza(Ayarlar ayarlar);
 };
 
 }  // namespace ariza

@@ -11,19 +11,36 @@
 #include <sstream>
 #include <stdexcept>
 
-BaskaMasaKilidi::BaskaMasaKilidi(const std::string& yol, bool yazma)
-    : fd_(open(yol.c_str(), O_RDWR | O_CLOEXEC)) {
-  // The program's lock byte, far past any record.
+namespace {
+
+// A lock of type `tur` on the program's lock byte, far past any record.
+struct flock kilit_bayti(short tur) {
   struct flock kilit = {};
-  kilit.l_type = yazma ? F_WRLCK : F_RDLCK;
+  kilit.l_type = tur;
   kilit.l_whence = SEEK_SET;
   kilit.l_start = off_t{1} << 62;
   kilit.l_len = 1;
+  return kilit;
+}
+
+}  // namespace
+
+BaskaMasaKilidi::BaskaMasaKilidi(const std::string& yol, bool yazma)
+    : fd_(open(yol.c_str(), O_RDWR | O_CLOEXEC)) {
+  struct flock kilit = kilit_bayti(yazma ? F_WRLCK : F_RDLCK);
   tutuluyor_ = fd_ >= 0 && fcntl(fd_, F_SETLK, &kilit) == 0;
 }
 
 BaskaMasaKilidi::~BaskaMasaKilidi() {
   if (fd_ >= 0) close(fd_);
+}
+
+bool kilitli_mi(const std::string& yol) {
+  int fd = open(yol.c_str(), O_RDWR | O_CLOEXEC);
+  struct flock kilit = kilit_bayti(F_WRLCK);
+  bool var = fd >= 0 && fcntl(fd, F_GETLK, &kilit) == 0 && kilit.l_type != F_UNLCK;
+  if (fd >= 0) close(fd);
+  return var;
 }
 
 std::string metin_dosyasi(const std::string& satirlar) {

@@ -51,6 +51,10 @@ class BaskaMasaKilidi {
   bool tutuluyor_ = false;
 };
 
+// Whether another process holds a lock, shared or exclusive, on the lock
+// byte of the data file at `yol`, as the system's F_GETLK tells.
+bool kilitli_mi(const std::string& yol);
+
 // Skips a test that needs what Windows lacks, when the sessions run under Wine.
 #define WINDOWS_DISI(neden) \
   if (wine_altinda()) GTEST_SKIP() << "Windows has no " << neden

@@ -5,6 +5,8 @@
 // from the preloaded fault library, at a chosen byte of a chosen file.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -53,7 +55,7 @@ std::vector<struct personel> hesaplar() {
 
 struct OkumaDurumu {
   const char* ad;
-  const char* dosya;  // the file whose reads fail
+  const char* dosya;  // the file whose reads fail; none: every lock is refused
   long bayt;          // from this byte on
   std::string girdi;  // the whole session
   std::string ekran;  // what it shows
@@ -105,6 +107,12 @@ std::vector<OkumaDurumu> durumlar() {
       {"PasswordChange", PERSONEL_DOSYASI, 44 * 3, girisli("kisi1", "sifre1", "10\nyanlis\nx"),
        giris_ekrani(7) + menu_ekrani("kisi1") + ekran("SIFRE DEGISTIRME", "kisi1") +
            "Eski Sifre: " + ACILAMADI + menu_ekrani("kisi1")},
+      // A mount without a lock service: no block can be read under its
+      // lock, and the desk says so at once rather than after the wait.
+      {"ListLockRefused", nullptr, 0, oturum_girdisi("4\nx"),
+       oturum_ekrani(ekran("HASTA LISTELEME") + "\n" + kayit_kiti::BASLIK + "\n" + ACILAMADI)},
+      {"LookupLockRefused", nullptr, 0, oturum_girdisi("8\n10000000000\nx"),
+       oturum_ekrani(bulma_istemi("VEZNE ISLEMLERI") + ACILAMADI)},
   };
   return v;
 }
@@ -123,11 +131,16 @@ TEST_P(ReadError, EndsTheOperation) {
   c.yaz(ARSIV_DOSYASI, arsiv_dosyasi);
   c.yaz(PERSONEL_DOSYASI, personel_dosyasi);
   Sonuc s;
-  {
+  auto bas = std::chrono::steady_clock::now();
+  if (d.dosya != nullptr) {
     ariza::Ariza bozuk(
         {{"SIM_OKUMA_DOSYASI", d.dosya}, {"SIM_OKUMA_BAYTI", std::to_string(d.bayt)}});
     s = c.calistir(d.girdi);
+  } else {
+    ariza::Ariza kilitsiz({{"SIM_HER_KILIT_HATASI", std::to_string(ENOLCK)}});
+    s = c.calistir(d.girdi);
   }
+  EXPECT_LT(std::chrono::steady_clock::now() - bas, std::chrono::seconds(2)) << "waited";
   EXPECT_EQ(s.durum, 0);
   EXPECT_EQ(s.cikti, d.ekran);
   EXPECT_EQ(c.oku(HASTA_DOSYASI), hasta_dosyasi);

@@ -3,13 +3,16 @@
 // exactly as it was found at exit, at the end of input and on signals.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <termios.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
 
+#include "fault_kit.h"
 #include "harness.h"
 #include "pty_harness.h"
 #include "record_kit.h"
@@ -109,12 +112,23 @@ TEST(Terminal, EndAtPrompt) {
   EXPECT_TRUE(ayni_kip(p.kip(), ilk));
 }
 
+// A signal that ends the program, sent, or typed at the keyboard.
+struct SinyalDurumu {
+  int sinyal;
+  const char* tus;  // typed instead of sending the signal, when set
+};
+
+void sinyal_ver(PtyOturumu& p, const SinyalDurumu& d) {
+  if (d.tus) {
+    p.gonder(d.tus);
+  } else {
+    kill(p.pid(), d.sinyal);
+  }
+}
+
 TEST(Terminal, SignalAtKey) {
   WINDOWS_DISI("pseudo-terminal");
-  struct Durum {
-    int sinyal;
-    const char* tus;  // typed instead of sending the signal, when set
-  };
+  using Durum = SinyalDurumu;
   for (Durum d : {Durum{SIGTERM, nullptr}, Durum{SIGHUP, nullptr}, Durum{SIGINT, "\x03"}}) {
     Calisma c;
     PtyOturumu p(c.dizin());
@@ -123,29 +137,36 @@ TEST(Terminal, SignalAtKey) {
     p.gonder("4\r");
     ASSERT_TRUE(p.bekle("basiniz)"));
     ASSERT_NO_FATAL_FAILURE(tek_tus_kipini_bekle(p));
-    if (d.tus) {
-      p.gonder(d.tus);
-    } else {
-      kill(p.pid(), d.sinyal);
-    }
+    sinyal_ver(p, d);
     EXPECT_EQ(p.bitis(), 128 + d.sinyal);
     EXPECT_TRUE(ayni_kip(p.kip(), ilk)) << "signal " << d.sinyal;
   }
 }
 
+// At the password entry, where echo is off: the terminal gets it back. And
+// Ctrl+\ leaves no core file in the data folder, though the limit on core
+// files is raised for the program as far as it goes.
 TEST(Terminal, SignalAtPassword) {
   WINDOWS_DISI("pseudo-terminal");
-  Calisma c;
-  PtyOturumu p(c.dizin());
-  const struct termios& ilk = p.ilk_kip();
-  ASSERT_TRUE(p.bekle("Kullanici Adi: "));
-  p.gonder("nobet\r");
-  ASSERT_TRUE(p.bekle("Sifre: "));
-  p.gonder("no");
-  ASSERT_TRUE(p.bekle("**"));
-  kill(p.pid(), SIGTERM);
-  EXPECT_EQ(p.bitis(), 128 + SIGTERM);
-  EXPECT_TRUE(ayni_kip(p.kip(), ilk));
+  struct rlimit eski;
+  getrlimit(RLIMIT_CORE, &eski);
+  struct rlimit cekirdek = {eski.rlim_max, eski.rlim_max};
+  setrlimit(RLIMIT_CORE, &cekirdek);
+  for (SinyalDurumu d : {SinyalDurumu{SIGTERM, nullptr}, SinyalDurumu{SIGQUIT, "\x1c"}}) {
+    Calisma c;
+    PtyOturumu p(c.dizin());
+    const struct termios& ilk = p.ilk_kip();
+    ASSERT_TRUE(p.bekle("Kullanici Adi: "));
+    p.gonder("nobet\r");
+    ASSERT_TRUE(p.bekle("Sifre: "));
+    p.gonder("no");
+    ASSERT_TRUE(p.bekle("**"));
+    sinyal_ver(p, d);
+    EXPECT_EQ(p.bitis(), 128 + d.sinyal);
+    EXPECT_TRUE(ayni_kip(p.kip(), ilk)) << "signal " << d.sinyal;
+    EXPECT_TRUE(std::filesystem::is_empty(c.dizin())) << "signal " << d.sinyal;
+  }
+  setrlimit(RLIMIT_CORE, &eski);
 }
 
 // Whether the process has stopped, within `ms` milliseconds.
@@ -217,6 +238,35 @@ TEST(Terminal, Suspend) {
   p.gonder("14\r");
   EXPECT_EQ(p.bitis(), 0);
   EXPECT_TRUE(ayni_kip(p.kip(), ilk));
+}
+
+// Ctrl+Z while a payment holds the patient file's writers' lock (it comes
+// just before the payment's sync): the desk stops only once the lock is
+// gone, so no other desk waits for a stopped one; after fg the payment ends
+// as usual.
+TEST(Terminal, SuspendWaitsForTheLock) {
+  WINDOWS_DISI("job control");
+  Calisma c;
+  hasta k = kayit_kiti::hasta_kaydi("12345678901", "Ali Veli", "Yok", 10);
+  c.yaz(HASTA_DOSYASI, bayt(k));
+  ariza::Ariza a({{"SIM_OLDUR_ESITLE", "1"}, {"SIM_OLDUR_SINYALI", std::to_string(SIGTSTP)}});
+  PtyOturumu p(c.dizin(), true);
+  ASSERT_NO_FATAL_FAILURE(menuye_gir(p));
+  p.gonder("8\r12345678901\r");
+  ASSERT_TRUE(p.bekle("Bakiye: "));
+  p.gonder("5\r");
+  ASSERT_TRUE(durdu(p.pid())) << "Ctrl+Z did not stop the desk";
+  EXPECT_FALSE(kilitli_mi(c.yol(HASTA_DOSYASI))) << "stopped holding its lock";
+  p.kip_koy(p.ilk_kip());
+  kill(p.pid(), SIGCONT);
+  ASSERT_TRUE(p.bekle("(Toplam 1 hasta kayitli)"));
+  ASSERT_TRUE(p.bekle("basiniz)"));
+  p.gonder("q");
+  ASSERT_TRUE(p.bekle("Seciminiz: "));
+  p.gonder("14\r");
+  EXPECT_EQ(p.bitis(), 0);
+  k.ucret = 15;
+  EXPECT_EQ(c.oku(HASTA_DOSYASI), bayt(k));
 }
 
 }  // namespace
