@@ -116,9 +116,9 @@ lintian: package
 	lintian --fail-on error,warning $(BUILD)-release/paket/palvo_*.deb
 
 # The .msi under Wine in a fresh prefix: a silent install with DATADIR,
-# palvo.exe's version against the File table, the program registering a
-# patient there, an upgrade, the uninstall, an upgrade with /qr and a new
-# DATADIR (scripts/msi-test; 7 to 15 s after make package).
+# palvo.exe's version and language against the File tables, the program
+# registering a patient there, an upgrade, the uninstall, an upgrade with /qr
+# and a new DATADIR (scripts/msi-test; 7 to 15 s after make package).
 test-msi: package
 	sh scripts/setup msi
 	sh scripts/msi-test $(BUILD)-win
