@@ -183,7 +183,8 @@ TEST(RecordScan, FirstMatchRewrite) {
                                [&](const hasta& k) { return alan_metin_esit(k.tckimlik, aranan); });
       ASSERT_EQ(sira, hedef);
       EXPECT_EQ(bayt(bulunan), veri.substr(static_cast<std::size_t>(hedef) * 376, 376));
-      ASSERT_EQ(kayit_degistir(d.akis(), sira, yeni, bulunan), Yazim::yazildi);
+      ASSERT_EQ(kayit_guncelle(d.akis(), sira, bulunan, yeni, Degisiklik{TUM_ALANLAR}),
+                Yazim::yazildi);
     }
     std::string beklenen = veri;
     beklenen.replace(static_cast<std::size_t>(hedef) * 376, 376, bayt(yeni));
@@ -195,7 +196,8 @@ TEST(RecordRewrite, OneSlot) {
   Calisma c;
   hasta yeni = hasta_kaydi(numara(9), "Ali Veli", "Yok", 3.25);
   // The slot as the operation read it, and as another desk left it in the
-  // meantime (a payment, a deletion): only the first is overwritten, and
+  // meantime (a payment, a deletion): where every field must be as read (a
+  // deletion, a password change) only the first is overwritten, and
   // otherwise the file stays byte for byte as it was.
   hasta okunan = hasta_kaydi(numara(2));
   hasta odenmis = okunan;
@@ -207,7 +209,8 @@ TEST(RecordRewrite, OneSlot) {
     Dosya d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
     ASSERT_TRUE(d);
     bool ayni = bayt(simdi) == bayt(okunan);
-    EXPECT_EQ(kayit_degistir(d.akis(), 1, yeni, okunan), ayni ? Yazim::yazildi : Yazim::yazilamadi);
+    EXPECT_EQ(kayit_guncelle(d.akis(), 1, okunan, yeni, Degisiklik{TUM_ALANLAR}),
+              ayni ? Yazim::yazildi : Yazim::yazilamadi);
     std::string beklenen = veri;
     if (ayni) beklenen.replace(376, 376, bayt(yeni));
     EXPECT_EQ(c.oku("p.dat"), beklenen);
@@ -230,7 +233,8 @@ TEST(RecordRewrite, OddBalances) {
       ASSERT_EQ(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), k), Yazim::yazildi);
       d.kapat();
       d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::guncelle);
-      ASSERT_EQ(kayit_degistir(d.akis(), 0, k, hasta_kaydi(numara(1))), Yazim::yazildi);
+      ASSERT_EQ(kayit_guncelle(d.akis(), 0, hasta_kaydi(numara(1)), k, Degisiklik{TUM_ALANLAR}),
+                Yazim::yazildi);
       d.kapat();
       d = dosya_ac(c.yol("p.dat").c_str(), AcmaKipi::ekle);
       ASSERT_EQ(kayit_ekle(d.akis(), c.yol("p.dat").c_str(), hasta_kaydi(numara(7))),

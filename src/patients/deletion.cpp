@@ -17,7 +17,8 @@ void sil() {
     // The slot becomes an empty record: the file keeps its length and no
     // other record moves.
     std::memset(&b.kayit, 0, sizeof b.kayit);
-    if (!b.geri_yaz()) return;
+    // Refused when anything changed since the card was shown.
+    if (!b.geri_yaz({TUM_ALANLAR})) return;
   }
   b.dosya.kapat();
   // Confirmed or not, the list follows.

@@ -92,15 +92,19 @@ void duzenle() {
   duzelt("Eski Telefon: ", "Yeni Telefon: ", k.telefon, AlanKurali::telefon);
   duzelt("Eski Medeni Hal: ", "Yeni Medeni Hal: ", k.medenihal, AlanKurali::medenihal);
   duzelt("Eski Sosyal Guvence: ", "Yeni Sosyal Guvence: ", k.guvence, AlanKurali::guvence);
-  // Written back whole even when every answer was empty; the visit fields
-  // and the balance go back exactly as they were read. A new number is
-  // checked again under the rewrite's lock: another desk may have registered
-  // it while the other fields were typed.
-  Yazim y = kilit_altinda(
-      b.dosya.akis(),
-      [&](FILE* f) { return numara_yazildi ? baskasinda(f, k.tckimlik, b.sira) : 0; },
-      [&](FILE* f) { return kayit_degistir(f, b.sira, k, b.okunan); });
-  if (!yazildi(y, BASKASININ)) return;
+  // Written back whole even when every answer was empty. Each field is one
+  // of the edit's own: another desk's change to another field, the visit or
+  // the balance since the lookup stands too. A new number is checked again
+  // under the rewrite's lock: another desk may have registered it while the
+  // other fields were typed.
+  if (!b.geri_yaz(
+          {},
+          [&](FILE* f, const hasta&) {
+            return numara_yazildi ? baskasinda(f, k.tckimlik, b.sira) : 0;
+          },
+          BASKASININ)) {
+    return;
+  }
   b.dosya.kapat();
   listele();
 }

@@ -6,10 +6,6 @@
 #include "screen/screen.h"
 #include "store/patient_match.h"
 
-bool BulunanHasta::geri_yaz() {
-  return yazildi(kayit_degistir(dosya.akis(), sira, kayit, okunan), KAYIT_YAZILAMADI);
-}
-
 BulunanHasta hastabul() {
   BulunanHasta bulunan;
   char metin[SATIR_BOYU];

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "screen/screen.h"
 #include "store/record_file.h"
 #include "store/records.h"
 
@@ -21,11 +22,20 @@ struct BulunanHasta {
 
   explicit operator bool() const { return static_cast<bool>(dosya); }
 
-  // Writes `kayit` back over its slot and waits until it is on disk, unless
-  // the slot no longer holds `okunan` (another desk changed or deleted the
-  // patient since the lookup). On failure prints the write's message with the
+  // Makes the operation's change (`okunan` made into `kayit`, and `d`) to
+  // the patient's slot and waits until it is on disk; another desk's change
+  // since the lookup is merged where both can stand (kayit_guncelle). The
+  // check `engel(f, simdi)` under the lock, answering 1, ends the operation
+  // with `engel_mesaji`. On failure prints the write's message with the
   // return prompt and answers false; the operation then ends.
-  bool geri_yaz();
+  template <class Engel>
+  bool geri_yaz(const Degisiklik& d, Engel&& engel, const char* engel_mesaji) {
+    return yazildi(kayit_guncelle(dosya.akis(), sira, okunan, kayit, d, engel), engel_mesaji);
+  }
+  bool geri_yaz(const Degisiklik& d) {
+    return geri_yaz(
+        d, [](FILE*, const hasta&) { return 0; }, KAYIT_YAZILAMADI);
+  }
 };
 
 BulunanHasta hastabul();

@@ -45,6 +45,7 @@ void psifre() {
   // The account is written only while it is still as it was read.
   personel okunan = kayit3;
   alan_koy(kayit3.sifre, duzen);
-  if (!yazildi(kayit_degistir(dosya3.akis(), sira, kayit3, okunan), KAYIT_YAZILAMADI)) return;
+  Yazim y = kayit_guncelle(dosya3.akis(), sira, okunan, kayit3, Degisiklik{TUM_ALANLAR});
+  if (!yazildi(y, KAYIT_YAZILAMADI)) return;
   // After a change the main menu follows at once, without a message.
 }

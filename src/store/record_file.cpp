@@ -29,41 +29,24 @@ TaramaBlogu::~TaramaBlogu() {
   if (no_ >= 0) blok_dolu[no_] = false;
 }
 
-namespace {
+bool slot_oku(FILE* f, int64_t sira, void* kayit, std::size_t boy) {
+  return disk_git(f, sira * static_cast<int64_t>(boy)) && std::fread(kayit, boy, 1, f) == 1;
+}
 
-// Writes `yeni` at `konum` over `eski`, which stands there now, and waits
-// until it is on disk. A write that does not reach the disk whole (a short
-// write on a full disk, a write error, a failed sync) is undone: `eski` is
-// written back the same way, so it reaches at least every byte that the
-// failed write changed, and synced.
-Yazim ustune_yaz(FILE* f, int64_t konum, const void* yeni, const void* eski, std::size_t boy) {
+Yazim slota_yaz(FILE* f, int64_t sira, const void* yeni, const void* eski, std::size_t boy) {
+  YazmaKorumasi koruma;
+  int64_t konum = sira * static_cast<int64_t>(boy);
   if (!disk_git(f, konum)) return Yazim::yazilamadi;
   std::size_t yazilan = std::fwrite(yeni, 1, boy, f);
   if (yazilan == boy && disk_esitle(f)) return Yazim::yazildi;
   std::clearerr(f);
   if (yazilan == 0) return Yazim::yazilamadi;
+  // Written the same way as the new record, the old one reaches at least
+  // every byte that the failed write changed (a full disk stops both at the
+  // same byte).
   bool geri = disk_git(f, konum) && std::fwrite(eski, 1, boy, f) >= yazilan;
   std::clearerr(f);
   return geri && disk_esitle(f) ? Yazim::yazilamadi : Yazim::belirsiz;
-}
-
-}  // namespace
-
-Yazim kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy) {
-  if (boy > EN_UZUN_KAYIT) return Yazim::yazilamadi;
-  // The lock comes before the signal guard, so that Ctrl+C and the
-  // termination signals still end a desk that waits for it.
-  Kilit kilit(f, KilitTuru::yazma);
-  if (!kilit) return Yazim::yazilamadi;
-  YazmaKorumasi koruma;
-  int64_t konum = sira * static_cast<int64_t>(boy);
-  // The slot as it stands is read again from the disk (the stream keeps no
-  // buffer): it must still be the record the operation read, and it goes back
-  // in place when the new record does not reach the disk whole.
-  unsigned char eski[EN_UZUN_KAYIT];
-  if (!disk_git(f, konum) || std::fread(eski, boy, 1, f) != 1) return Yazim::yazilamadi;
-  if (std::memcmp(eski, okunan, boy) != 0) return Yazim::yazilamadi;
-  return ustune_yaz(f, konum, yeni, eski, boy);
 }
 
 Yazim kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
@@ -125,22 +108,18 @@ Yazim kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
   return geri && disk_esitle(f) ? Yazim::yazilamadi : Yazim::belirsiz;
 }
 
-Yazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy,
+Yazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* eski, std::size_t boy,
                        FILE* e, const char* ad, const void* ek, std::size_t ek_boy) {
-  Kilit ek_kilidi(e, KilitTuru::yazma);
-  if (!ek_kilidi) return Yazim::yazilamadi;
-  Kilit kilit(f, KilitTuru::yazma);
-  if (!kilit) return Yazim::yazilamadi;
   // One guard over both writes, so that Ctrl+C between them waits for the
   // second or for the put-back.
   YazmaKorumasi koruma;
-  Yazim y = kayit_degistir(f, sira, yeni, okunan, boy);
+  Yazim y = slota_yaz(f, sira, yeni, eski, boy);
   if (y != Yazim::yazildi) return y;
   // An append that could not be undone leaves the rewrite standing: put
   // back beside an archive record that may be there, it would let a retry
   // archive the same visit twice.
   y = kayit_ekle(e, ad, ek, ek_boy);
   if (y != Yazim::yazilamadi) return y;
-  return kayit_degistir(f, sira, okunan, yeni, boy) == Yazim::yazildi ? Yazim::yazilamadi
-                                                                      : Yazim::belirsiz;
+  return slota_yaz(f, sira, eski, yeni, boy) == Yazim::yazildi ? Yazim::yazilamadi
+                                                               : Yazim::belirsiz;
 }

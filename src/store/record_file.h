@@ -11,6 +11,7 @@
 
 #include "platform/disk.h"
 #include "store/locks.h"
+#include "store/record_merge.h"
 #include "store/records.h"
 
 // An open file that closes itself however the operation that opened it ends.
@@ -182,15 +183,45 @@ enum class Yazim {
   okunamadi    // a read error ended that check
 };
 
-// Writes `yeni` over slot `sira` and waits until it is on disk, provided the
-// slot still holds `okunan`, the record as the operation read it: a desk that
-// changed it in the meantime is never overwritten. When the write fails, the
-// record that stood there is written back.
-Yazim kayit_degistir(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy);
+// Reads slot `sira` as it stands into `kayit`, through the stream that holds
+// the writers' lock (it keeps no buffer, so the bytes come from the file).
+bool slot_oku(FILE* f, int64_t sira, void* kayit, std::size_t boy);
+
+// Writes `yeni` over slot `sira`, which holds `eski`, and waits until it is
+// on disk; termination signals wait meanwhile. A write that does not reach
+// the disk whole is undone by writing `eski` back. Raw: the caller holds the
+// writers' lock and has decided what to write.
+Yazim slota_yaz(FILE* f, int64_t sira, const void* yeni, const void* eski, std::size_t boy);
+
+// Makes an operation's change to the record in slot `sira`, under the
+// writers' lock: `okunan` is the record as the operation read it, `yeni` as
+// it would write it over that, and `d` what the merge must know besides. The
+// change is merged into the slot as it stands (store/record_merge.h); a slot
+// that still holds `okunan` gets `yeni` unchanged. The check `engel(f,
+// simdi)`, made under the same lock on the same stream with the slot as it
+// stands (after the slot was found to hold the same record in use), answers
+// 1 to rule the write out, 0 to let it go on, or OKUMA_HATASI. Every rewrite
+// an operation makes passes through here.
+template <class R, class Engel>
+Yazim kayit_guncelle(FILE* f, int64_t sira, const R& okunan, const R& yeni, const Degisiklik& d,
+                     Engel&& engel) {
+  Kilit kilit(f, KilitTuru::yazma);
+  if (!kilit) return Yazim::yazilamadi;
+  R simdi;
+  R sonuc;
+  if (!slot_oku(f, sira, &simdi, sizeof(R))) return Yazim::yazilamadi;
+  Birlesim b = birlestir(okunan, yeni, simdi, d, sonuc);
+  if (b == Birlesim::baskasi) return Yazim::yazilamadi;
+  int e = engel(f, simdi);
+  if (e == OKUMA_HATASI) return Yazim::okunamadi;
+  if (e != 0) return Yazim::engellendi;
+  if (b != Birlesim::birlesti) return Yazim::yazilamadi;
+  return slota_yaz(f, sira, &sonuc, &simdi, sizeof(R));
+}
 
 template <class R>
-Yazim kayit_degistir(FILE* f, int64_t sira, const R& yeni, const R& okunan) {
-  return kayit_degistir(f, sira, &yeni, &okunan, sizeof(R));
+Yazim kayit_guncelle(FILE* f, int64_t sira, const R& okunan, const R& yeni, const Degisiklik& d) {
+  return kayit_guncelle(f, sira, okunan, yeni, d, [](FILE*, const R&) { return 0; });
 }
 
 // Appends one record at the end of the file `ad`, open as `f` for appending,
@@ -221,22 +252,31 @@ Yazim kilit_altinda(FILE* f, Engel&& engel, Yaz&& yaz) {
   return yaz(f);
 }
 
-// Rewrites slot `sira` of `f` as kayit_degistir does, then appends `ek` to
-// the file `ad`, open as `e` for appending, as kayit_ekle does; both under
-// both writers' locks, the append's file's taken first. `yazildi` when both
-// are on disk; `yazilamadi` when neither file changed: an append that failed
-// cleanly has the record as read put back in its slot. `belirsiz` when a
+// Makes the change to slot `sira` of `f` as kayit_guncelle does, then
+// appends `ek` to the file `ad`, open as `e` for appending, as kayit_ekle
+// does; both under both writers' locks, the append's file's taken first.
+// `yazildi` when both are on disk; `yazilamadi` when neither file changed:
+// an append that failed cleanly has the slot put back as it stood before the
+// rewrite (with whatever another desk had merged into it). `belirsiz` when a
 // failure could not be undone: a rewrite whose undo failed may stand whole or
 // torn, with no append; an append whose undo failed, or whose put-back
 // failed, leaves the rewrite standing beside at most one record of the
-// append, whole, torn or missing. Both locks are
-// let go before this returns, and termination signals wait from the rewrite
-// until the append or the put-back has ended.
-Yazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* okunan, std::size_t boy,
+// append, whole, torn or missing. Both locks are let go before this returns,
+// and termination signals wait from the rewrite until the append or the
+// put-back has ended.
+Yazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* eski, std::size_t boy,
                        FILE* e, const char* ad, const void* ek, std::size_t ek_boy);
 
 template <class R, class E>
-Yazim degistir_ve_ekle(FILE* f, int64_t sira, const R& yeni, const R& okunan, FILE* e,
-                       const char* ad, const E& ek) {
-  return degistir_ve_ekle(f, sira, &yeni, &okunan, sizeof(R), e, ad, &ek, sizeof(E));
+Yazim degistir_ve_ekle(FILE* f, int64_t sira, const R& okunan, const R& yeni, const Degisiklik& d,
+                       FILE* e, const char* ad, const E& ek) {
+  Kilit ek_kilidi(e, KilitTuru::yazma);
+  if (!ek_kilidi) return Yazim::yazilamadi;
+  Kilit kilit(f, KilitTuru::yazma);
+  if (!kilit) return Yazim::yazilamadi;
+  R simdi;
+  R sonuc;
+  if (!slot_oku(f, sira, &simdi, sizeof(R))) return Yazim::yazilamadi;
+  if (birlestir(okunan, yeni, simdi, d, sonuc) != Birlesim::birlesti) return Yazim::yazilamadi;
+  return degistir_ve_ekle(f, sira, &sonuc, &simdi, sizeof(R), e, ad, &ek, sizeof(E));
 }

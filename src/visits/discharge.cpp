@@ -32,6 +32,11 @@ void hcikis() {
     yaz("Muayene Ucreti: Yok (%.*s Sosyal Guvence)\n", ALAN(k.guvence));
   }
   k.ucret += ucret;
+  // The visit, the social security (which decided the fee) and the number
+  // (which the archive copies) must be as read; another desk's payment meanwhile
+  // stands beside the fee.
+  const Degisiklik d{hasta_alanlari::TCKIMLIK | hasta_alanlari::GUVENCE | hasta_alanlari::ZIYARET,
+                     true, ucret};
 
   // The archive keeps this visit as the discharge has just completed it,
   // with the fee of this examination rather than the balance.
@@ -48,11 +53,11 @@ void hcikis() {
   // the clerk sees that it was not archived.
   Dosya arsiv_dosyasi = dosya_ac(ARSIV_DOSYASI, AcmaKipi::ekle);
   if (!arsiv_dosyasi) {
-    if (!b.geri_yaz()) return;
+    if (!b.geri_yaz(d)) return;
     b.dosya.kapat();
     return bitir(DOSYA_ACILAMADI);
   }
-  Yazim y = degistir_ve_ekle(b.dosya.akis(), b.sira, k, b.okunan, arsiv_dosyasi.akis(),
+  Yazim y = degistir_ve_ekle(b.dosya.akis(), b.sira, b.okunan, k, d, arsiv_dosyasi.akis(),
                              ARSIV_DOSYASI, kayit2);
   arsiv_dosyasi.kapat();
   b.dosya.kapat();
