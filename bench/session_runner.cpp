@@ -1,8 +1,9 @@
 // Times whole-program sessions over generated patient and archive files, the
 // way a member of staff uses the program, with the keys fed on standard input:
 // a lookup that misses, a lookup of the last patient, a name search, the list
-// (to /dev/null), the report, an archive view and the registration of one new
-// patient (cut off the file again after each run). Each session is timed side
+// (to /dev/null), the report, an archive view, a payment on the last patient
+// (which shows the list after it) and the registration of one new patient
+// (cut off the file again after each run). Each session is timed side
 // by side with the floor of any scan, reading the same files in 1 MiB blocks
 // as `dd bs=1M` does, and the list and the report also with a straightforward
 // printf program that writes the same bytes. Every figure is the median of
@@ -382,6 +383,18 @@ bool olc(long n, int kosu, std::vector<Satir>& satirlar) {
        Kiyas::yok,
        {kart_basi, "\n\n 1)  Giris: ("},
        {"Bulunamadi!"},
+       {},
+       {},
+       {}},
+      // A payment of 1 on the last patient: the lookup, the rewrite merged
+      // with the slot as it stands, and the list after it (to /dev/null).
+      {"payment, last patient",
+       "8\n" + b.son_tc + "\n1\n",
+       hdizin,
+       {hasta_yolu},
+       Kiyas::yok,
+       {kart_basi, "Bakiye: ", "(Toplam "},
+       {"Kayit Yazilamadi!", "Dosya Acilamadi!"},
        {},
        {},
        {}},

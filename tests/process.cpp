@@ -42,9 +42,12 @@ void programi_calistir() {
   if (wine_altinda()) {
     const char* wine = std::getenv("PALVO_WINE");
     execl(wine, wine, std::getenv("PALVO_WINE_EXE"), static_cast<char*>(nullptr));
-  } else {
-    execl(PALVO_BIN, PALVO_BIN, static_cast<char*>(nullptr));
   }
+  posix_programi_calistir();
+}
+
+void posix_programi_calistir() {
+  execl(PALVO_BIN, PALVO_BIN, static_cast<char*>(nullptr));
   _exit(127);
 }
 

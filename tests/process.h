@@ -91,3 +91,7 @@ bool wine_altinda();
 
 // Replaces the child with the built program (under Wine when wine_altinda()).
 [[noreturn]] void programi_calistir();
+
+// Replaces the child with the POSIX build of the program, under Wine too: a
+// desk of the other platform on the same folder.
+[[noreturn]] void posix_programi_calistir();
