@@ -24,12 +24,14 @@ void Ortam::koy(const std::string& ad, const std::string& deger) {
   setenv(ad.c_str(), deger.c_str(), 1);
 }
 
-Ariza::Ariza(Ayarlar ayarlar) : Ortam(ayarlar) {
-  koy("LD_PRELOAD", PALVO_SIM);
+Onyukleme::Onyukleme(const std::string& kutuphane, Ayarlar ayarlar) : Ortam(ayarlar) {
+  koy("LD_PRELOAD", kutuphane);
   // A sanitizer build of the program accepts a library ahead of its own
   // runtime only when told so.
   const char* asan = std::getenv("ASAN_OPTIONS");
   koy("ASAN_OPTIONS", std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0");
 }
+
+Ariza::Ariza(Ayarlar ayarlar) : Onyukleme(PALVO_SIM, ayarlar) {}
 
 }  // namespace ariza

@@ -1,5 +1,5 @@
-// Test-side helpers of the fault tests: the fault library (fault_shim.cpp)
-// preloaded into the programs a test starts, steered by environment
+// Test-side helpers of the fault tests: the fault library (fault_shim.cpp),
+// or another library, preloaded into the programs a test starts, steered by environment
 // variables that are set only while the guard lives. Declare the guard after
 // the working directory (Calisma), so that it is gone before the directory is
 // removed and no other program ever gets the library.
@@ -46,9 +46,15 @@ class Ortam {
   std::vector<Eski> eskiler_;
 };
 
+// The library at `kutuphane` preloaded with the given settings.
+class Onyukleme : public Ortam {
+ public:
+  Onyukleme(const std::string& kutuphane, Ayarlar ayarlar);
+};
+
 // The fault library preloaded with the given settings (names and meanings in
 // fault_shim.cpp).
-class Ariza : public Ortam {
+class Ariza : public Onyukleme {
  public:
   Ariza(Ayarlar ayarlar);
 };
