@@ -6,8 +6,8 @@
 BUILD := build
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all run test bench format format-check clean sanitize fuzz windows test-windows release \
-  package lintian test-msi
+.PHONY: all run test bench busy-share format format-check clean sanitize fuzz windows test-windows \
+  release package lintian test-msi
 
 # Configures the build tree once, then switches on the option $(1) when the
 # cache does not have it yet. A tree configured before warnings became a cache
@@ -39,15 +39,28 @@ test:
 # 1.3 GB of files under build/bench-data while they run; about a minute once
 # built, 55 s measured).
 # Also built: the lock clock for `bench/lock_hold.sh build N RUNS`, which times
-# how long each kind of write holds its writers' lock.
+# how long each kind of write holds its writers' lock, and the desks and the
+# emulated link of `make busy-share`.
 bench:
 	sh scripts/setup build bench
 	$(call configure,PALVO_BENCH)
 	cmake --build --preset default --target palvo record_scan_bench card_bench session_runner generate_files \
-	  lock_clock
+	  lock_clock busy_desks shared_link
 	$(BUILD)/bench/record_scan_bench --benchmark_min_time=0.2
 	$(BUILD)/bench/card_bench --benchmark_min_time=0.2
 	$(BUILD)/bench/session_runner
+
+# Four desks on one data folder behind one emulated network link
+# (bench/busy_share.sh): 100,000 patients at 30 MB/s and 1,000,000 at
+# 110 MB/s, SEEDS seeds each; COMPARE=PROGRAM runs another build of the
+# program on the same seeds beside this one. Not part of `make bench`: about
+# 40 minutes with 3 seeds, 80 with COMPARE (docs/performance.md).
+SEEDS ?= 3
+busy-share:
+	sh scripts/setup build bench
+	$(call configure,PALVO_BENCH)
+	cmake --build --preset default --target palvo busy_desks generate_files shared_link
+	sh bench/busy_share.sh $(BUILD) $(SEEDS) $(if $(COMPARE),--compare $(COMPARE))
 
 # Fails when a source file differs from what .clang-format makes of it.
 format-check:
