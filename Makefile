@@ -53,8 +53,9 @@ bench:
 # Four desks on one data folder behind one emulated network link
 # (bench/busy_share.sh): 100,000 patients at 30 MB/s and 1,000,000 at
 # 110 MB/s, SEEDS seeds each; COMPARE=PROGRAM runs another build of the
-# program on the same seeds beside this one. Not part of `make bench`: about
-# 40 minutes with 3 seeds, 80 with COMPARE (docs/performance.md).
+# program on the same seeds beside this one. Not part of `make bench`: 22
+# minutes measured with 3 seeds, about twice that with COMPARE
+# (docs/performance.md).
 SEEDS ?= 3
 busy-share:
 	sh scripts/setup build bench
