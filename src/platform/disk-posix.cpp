@@ -78,6 +78,12 @@ bool disk_ayni(const char* ad, FILE* f) {
   return yol.st_dev == acik.st_dev && yol.st_ino == acik.st_ino;
 }
 
+bool disk_ayni_dosya(FILE* a, FILE* b) {
+  struct stat sa, sb;
+  if (fstat(fileno(a), &sa) != 0 || fstat(fileno(b), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 bool disk_esitle(FILE* f) {
   if (std::fflush(f) != 0) return false;
   int r;

@@ -35,17 +35,37 @@ FILE* disk_ac(const char* ad, AcmaKipi kip) {
   return f;
 }
 
+namespace {
+
+bool bilgisi(HANDLE h, BY_HANDLE_FILE_INFORMATION& b) {
+  return h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &b) != 0;
+}
+
+HANDLE tutamak(FILE* f) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
+}
+
+bool ayni(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+  return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+         a.nFileIndexLow == b.nFileIndexLow;
+}
+
+}  // namespace
+
 bool disk_ayni(const char* ad, FILE* f) {
   BY_HANDLE_FILE_INFORMATION acik, yol;
-  HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
-  if (h == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(h, &acik)) return false;
+  if (!bilgisi(tutamak(f), acik)) return false;
   HANDLE y = CreateFileA(ad, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (y == INVALID_HANDLE_VALUE) return false;
-  bool tamam = GetFileInformationByHandle(y, &yol) != 0;
+  bool tamam = bilgisi(y, yol);
   CloseHandle(y);
-  return tamam && yol.dwVolumeSerialNumber == acik.dwVolumeSerialNumber &&
-         yol.nFileIndexHigh == acik.nFileIndexHigh && yol.nFileIndexLow == acik.nFileIndexLow;
+  return tamam && ayni(yol, acik);
+}
+
+bool disk_ayni_dosya(FILE* a, FILE* b) {
+  BY_HANDLE_FILE_INFORMATION ba, bb;
+  return bilgisi(tutamak(a), ba) && bilgisi(tutamak(b), bb) && ayni(ba, bb);
 }
 
 bool disk_esitle(FILE* f) {

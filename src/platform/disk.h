@@ -22,6 +22,9 @@ FILE* disk_ac(const char* ad, AcmaKipi kip);
 // symbolic link, say).
 bool disk_ayni(const char* ad, FILE* f);
 
+// Whether the streams `a` and `b` are open on the very same file.
+bool disk_ayni_dosya(FILE* a, FILE* b);
+
 // Flushes the stream and waits until its data is on the disk.
 bool disk_esitle(FILE* f);
 

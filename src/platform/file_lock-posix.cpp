@@ -15,12 +15,12 @@ namespace {
 // Record locks of the process: the system drops every one of them on a file
 // as soon as any descriptor of that file is closed, so the store takes them
 // through the stream that it goes on using.
-KilitDenemesi kilit_koy(FILE* f, short tur) {
+KilitDenemesi kilit_koy(FILE* f, int64_t bayt, short tur) {
   struct flock k = {};
   k.l_type = tur;
   k.l_whence = SEEK_SET;
-  k.l_start = static_cast<off_t>(KILIT_KONUMU);
-  k.l_len = static_cast<off_t>(KILIT_BOYU);
+  k.l_start = static_cast<off_t>(bayt);
+  k.l_len = 1;
   int r;
   do {
     r = fcntl(fileno(f), F_SETLK, &k);
@@ -32,15 +32,15 @@ KilitDenemesi kilit_koy(FILE* f, short tur) {
 
 }  // namespace
 
-KilitDenemesi kilit_dene(FILE* f, KilitTuru tur) {
-  return kilit_koy(f, tur == KilitTuru::yazma ? F_WRLCK : F_RDLCK);
+KilitDenemesi kilit_dene(FILE* f, int64_t bayt, KilitTuru tur) {
+  return kilit_koy(f, bayt, tur == KilitTuru::yazma ? F_WRLCK : F_RDLCK);
 }
 
-void kilit_birak(FILE* f) {
-  kilit_koy(f, F_UNLCK);
+void kilit_birak(FILE* f, int64_t bayt) {
+  kilit_koy(f, bayt, F_UNLCK);
 }
 
-void kilit_arasi_bekle() {
-  struct timespec t = {0, 1000 * 1000};
+void kilit_arasi_bekle(int ms) {
+  struct timespec t = {ms / 1000, (ms % 1000) * 1000L * 1000L};
   nanosleep(&t, nullptr);
 }
