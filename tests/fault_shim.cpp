@@ -34,6 +34,10 @@
 //   SIM_BIRAKINCA_BEKLE=u   every unlock (F_SETLK with F_UNLCK) is followed
 //                           by a pause of u microseconds, which widens any
 //                           gap in which a lock is dropped and taken again
+//   SIM_KAPI=ad             a gate: once the program has been granted its
+//   SIM_KAPI_SIRASI=k       k-th writers' lock (the first by default), it
+//                           writes the file `ad.geldi` and waits while the
+//                           file `ad` exists, holding whatever it holds
 //
 // Read and write errors are real ones: for the failing call the file's
 // descriptor is swapped for a directory's, so the C library meets EISDIR or
@@ -168,6 +172,19 @@ int esitle(int fd, int (*gercek)(int)) {
   return gercek(fd);
 }
 
+// The gate of SIM_KAPI, at the writers' lock just granted.
+void kapida_bekle() {
+  static long verilen = 0;
+  const char* kapi = std::getenv("SIM_KAPI");
+  if (kapi == nullptr || ++verilen != sayi("SIM_KAPI_SIRASI", 1)) return;
+  char geldi[4096];
+  std::snprintf(geldi, sizeof geldi, "%s.geldi", kapi);
+  int fd = open(geldi, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (fd >= 0) close(fd);
+  struct timespec t = {0, 1000 * 1000};
+  while (access(kapi, F_OK) == 0) nanosleep(&t, nullptr);
+}
+
 // Makes the C library's own call `islem` fail on the stream's descriptor as a
 // failing disk would: the descriptor is swapped for one of a directory open
 // for reading, so reads meet EISDIR and writes EBADF, and the stream is
@@ -237,6 +254,7 @@ int fcntl(int fd, int komut, ...) {
     struct timespec t = {bekle / 1000000, (bekle % 1000000) * 1000};
     nanosleep(&t, nullptr);
   }
+  if (r == 0 && tur == F_WRLCK) kapida_bekle();
   return r;
 }
 

@@ -13,21 +13,21 @@
 
 namespace {
 
-// A lock of type `tur` on the program's lock byte, far past any record.
-struct flock kilit_bayti(short tur) {
+// A lock of type `tur` on one of the program's lock bytes.
+struct flock kilit_bayti(short tur, int64_t bayt) {
   struct flock kilit = {};
   kilit.l_type = tur;
   kilit.l_whence = SEEK_SET;
-  kilit.l_start = off_t{1} << 62;
+  kilit.l_start = static_cast<off_t>(bayt);
   kilit.l_len = 1;
   return kilit;
 }
 
 }  // namespace
 
-BaskaMasaKilidi::BaskaMasaKilidi(const std::string& yol, bool yazma)
+BaskaMasaKilidi::BaskaMasaKilidi(const std::string& yol, bool yazma, int64_t bayt)
     : fd_(open(yol.c_str(), O_RDWR | O_CLOEXEC)) {
-  struct flock kilit = kilit_bayti(yazma ? F_WRLCK : F_RDLCK);
+  struct flock kilit = kilit_bayti(yazma ? F_WRLCK : F_RDLCK, bayt);
   tutuluyor_ = fd_ >= 0 && fcntl(fd_, F_SETLK, &kilit) == 0;
 }
 
@@ -35,9 +35,9 @@ BaskaMasaKilidi::~BaskaMasaKilidi() {
   if (fd_ >= 0) close(fd_);
 }
 
-bool kilitli_mi(const std::string& yol) {
+bool kilitli_mi(const std::string& yol, int64_t bayt) {
   int fd = open(yol.c_str(), O_RDWR | O_CLOEXEC);
-  struct flock kilit = kilit_bayti(F_WRLCK);
+  struct flock kilit = kilit_bayti(F_WRLCK, bayt);
   bool var = fd >= 0 && fcntl(fd, F_GETLK, &kilit) == 0 && kilit.l_type != F_UNLCK;
   if (fd >= 0) close(fd);
   return var;

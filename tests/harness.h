@@ -3,8 +3,10 @@
 // standard input, and the screen output, exit status and files handed back.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "platform/file_lock.h"
 #include "process.h"
 
 // A fresh temporary directory that is removed again with the object.
@@ -36,10 +38,11 @@ class Calisma {
 };
 
 // Another desk's lock on the data file at `yol`, held by the test's own
-// process while this lives: the writers' lock, or the readers' lock.
+// process while this lives: exclusive, or shared, on the data byte (the one
+// lock a desk of an earlier build takes) or on another lock byte.
 class BaskaMasaKilidi {
  public:
-  BaskaMasaKilidi(const std::string& yol, bool yazma);
+  BaskaMasaKilidi(const std::string& yol, bool yazma, int64_t bayt = KILIT_KONUMU);
   ~BaskaMasaKilidi();
   BaskaMasaKilidi(const BaskaMasaKilidi&) = delete;
   BaskaMasaKilidi& operator=(const BaskaMasaKilidi&) = delete;
@@ -51,9 +54,9 @@ class BaskaMasaKilidi {
   bool tutuluyor_ = false;
 };
 
-// Whether another process holds a lock, shared or exclusive, on the lock
+// Whether another process holds a lock, shared or exclusive, on a lock
 // byte of the data file at `yol`, as the system's F_GETLK tells.
-bool kilitli_mi(const std::string& yol);
+bool kilitli_mi(const std::string& yol, int64_t bayt = KILIT_KONUMU);
 
 // Skips a test that needs what Windows lacks, when the sessions run under Wine.
 #define WINDOWS_DISI(neden) \

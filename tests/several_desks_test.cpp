@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -407,6 +409,183 @@ TEST(SeveralDesks, DischargeWaitsForTheArchiveFirst) {
   m[0]->yaz("x");
   cikis(*m[0]);
   EXPECT_EQ(c.oku(HASTA), bayt(k));
+}
+
+// A lock byte held by another desk that does not let it go (a desk stopped
+// holding it, or one of an earlier build reading): what a desk still does,
+// and within what time. A scan waits for a pending byte at most about 1.5 s
+// and then stops passing it; a write gives up within its deadline; a
+// registration waits for the numbers byte up to its 30 s bound; nothing else
+// waits for the numbers byte.
+struct TutulanBayt {
+  const char* ad;
+  int64_t bayt;
+  bool yazma;
+  std::string govde;
+  std::string son;       // what the session shows last, before the last menu
+  double en_az, en_cok;  // seconds the session takes
+  bool yazar;            // the payment of 5 is on disk afterwards
+};
+
+void PrintTo(const TutulanBayt& t, std::ostream* os) {
+  *os << t.ad;
+}
+
+std::vector<TutulanBayt> tutulan_baytlar() {
+  hasta odenmis = HASTA_K;
+  odenmis.ucret = 15;
+  const std::string liste = liste_ekrani({HASTA_K});
+  const std::string red = YAZILAMADI + DONUS;
+  const std::string odeme = ODEME + "5\nx";
+  return {
+      {"PendingByteList", BEKLEYEN_KONUMU, true, "4\nx", liste, 1.4, 4, false},
+      {"PendingBytePayment", BEKLEYEN_KONUMU, true, odeme, red, 6, 9.5, false},
+      {"NumbersByteRegistration", NUMARA_KONUMU, true,
+       kayit_basi(numara(60000000000LL)) + KAYIT_SONU, red, 29.5, 36, false},
+      {"NumbersBytePayment", NUMARA_KONUMU, true, odeme, liste_ekrani({odenmis}), 0, 2, true},
+      {"NumbersByteList", NUMARA_KONUMU, true, "4\nx", liste, 0, 2, false},
+      {"EarlierBuildReadingList", KILIT_KONUMU, false, "4\nx", liste, 0, 2, false},
+  };
+}
+
+class HeldLockByte : public ::testing::TestWithParam<TutulanBayt> {};
+
+TEST_P(HeldLockByte, BoundedWaits) {
+  const TutulanBayt& t = GetParam();
+  Calisma c;
+  c.yaz(HASTA, bayt(HASTA_K));
+  BaskaMasaKilidi kilit(c.yol(HASTA), t.yazma, t.bayt);
+  ASSERT_TRUE(kilit);
+  auto bas = std::chrono::steady_clock::now();
+  Sonuc s = c.calistir(oturum_girdisi(t.govde), 60);
+  double sure = std::chrono::duration<double>(std::chrono::steady_clock::now() - bas).count();
+  std::string ekran = ekrandaki(s.cikti);
+  std::string son = t.son + menu_ekrani();
+  ASSERT_GE(ekran.size(), son.size()) << ekran;
+  EXPECT_EQ(ekran.substr(ekran.size() - son.size()), son);
+  EXPECT_GE(sure, t.en_az);
+  EXPECT_LE(sure, t.en_cok);
+  hasta sonra = HASTA_K;
+  if (t.yazar) sonra.ucret = 15;
+  EXPECT_EQ(c.oku(HASTA), bayt(sonra));
+}
+
+INSTANTIATE_TEST_SUITE_P(Case, HeldLockByte, ::testing::ValuesIn(tutulan_baytlar()),
+                         [](const auto& info) { return std::string(info.param.ad); });
+
+// A desk of an earlier build holds the data byte shared (it reads) while a
+// desk waits to pay: the payment's pending byte keeps that reader's later
+// blocks out, never a list at a third desk for long.
+TEST(SeveralDesks, ListBesideAPaymentWaitingForAnEarlierBuild) {
+  Calisma c;
+  c.yaz(HASTA, bayt(HASTA_K));
+  BaskaMasaKilidi okuyan(c.yol(HASTA), false);
+  ASSERT_TRUE(okuyan);
+  Masalar m = masalar(c, 1);
+  std::size_t konum = 0;
+  m[0]->yaz(giris_girdisi() + ODEME);
+  ASSERT_TRUE(bekle(*m[0], konum, "Bakiye: ")) << m[0]->cikti();
+  m[0]->yaz("5\nx");
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  auto bas = std::chrono::steady_clock::now();
+  Sonuc s = c.calistir(oturum_girdisi("4\nx"));
+  EXPECT_LT(std::chrono::steady_clock::now() - bas, std::chrono::seconds(3));
+  EXPECT_EQ(ekrandaki(s.cikti), oturum_ekrani(liste_ekrani({HASTA_K})));
+  EXPECT_TRUE(bekle(*m[0], konum, YAZILAMADI)) << m[0]->cikti();
+  cikis(*m[0]);
+  EXPECT_EQ(c.oku(HASTA), bayt(HASTA_K));
+}
+
+// Starts a desk that the fault library's gate holds once it has been granted
+// its `sira`-th writers' lock, while the file `kapi` exists.
+std::unique_ptr<Surec> kapili_masa(const Calisma& c, const std::string& kapi, int sira) {
+  ariza::Ariza a({{"SIM_KAPI", kapi}, {"SIM_KAPI_SIRASI", std::to_string(sira)}});
+  return std::make_unique<Surec>(SurecAyari{.dizin = c.dizin()}, programi_calistir);
+}
+
+// Waits until the desk stands at its gate, or has shown `metin`.
+bool kapida(Surec& m, const std::string& kapi, const std::string& metin = "") {
+  auto son = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!std::filesystem::exists(kapi + ".geldi") &&
+         (metin.empty() || m.cikti().find(metin) == std::string::npos)) {
+    if (std::chrono::steady_clock::now() > son) return false;
+    m.oku(10);
+  }
+  return true;
+}
+
+// A registration held inside its check of the number: another desk's lookup
+// and payment go on meanwhile, and the registration then ends as usual.
+TEST(SeveralDesks, LookupAndPaymentDuringANumberCheck) {
+  WINDOWS_DISI("preloaded fault library");
+  Calisma c, kapilar;
+  c.yaz(HASTA, bayt(HASTA_K));
+  const std::string kapi = kapilar.yol("kapi");
+  kapilar.yaz("kapi", "");
+  std::unique_ptr<Surec> kayitci = kapili_masa(c, kapi, 1);
+  std::size_t konum = 0;
+  const std::string yeni = numara(70000000000LL);
+  kayitci->yaz(giris_girdisi() + kayit_basi(yeni));
+  ASSERT_TRUE(bekle(*kayitci, konum, "Sosyal Guvence: ")) << kayitci->cikti();
+  kayitci->yaz(KAYIT_SONU);
+  ASSERT_TRUE(kapida(*kayitci, kapi)) << kayitci->cikti();
+  hasta odenmis = HASTA_K;
+  odenmis.ucret = 15;
+  auto bas = std::chrono::steady_clock::now();
+  Sonuc s = c.calistir(oturum_girdisi("3\n" + TC + "\nHx" + ODEME + "5\nx"));
+  EXPECT_LT(std::chrono::steady_clock::now() - bas, std::chrono::seconds(3));
+  EXPECT_EQ(s.cikti, oturum_ekrani(bulunan("HASTA SILME", HASTA_K) +
+                                   "Emin Misiniz (E-H): " + liste_ekrani({HASTA_K}) +
+                                   menu_ekrani() + bulunan("VEZNE ISLEMLERI", HASTA_K) +
+                                   "Toplam Ucret: 10.00 TL\nBakiye: " + liste_ekrani({odenmis})));
+  std::filesystem::remove(kapi);
+  // Nothing between the last answer and the return prompt: stored.
+  EXPECT_TRUE(bekle(*kayitci, konum, DONUS)) << kayitci->cikti();
+  EXPECT_EQ(kayitci->cikti().substr(konum - DONUS.size() - 16, 16), "Sosyal Guvence: ");
+  cikis(*kayitci);
+  std::string veri = c.oku(HASTA);
+  EXPECT_EQ(kayitli(veri, yeni), 1);
+  EXPECT_EQ(veri.substr(0, sizeof(hasta)), bayt(odenmis));
+}
+
+// A registration held after its check, just before its write, while a desk of
+// an earlier build registers the same number, checked and appended under the
+// data byte alone: the number is stored once.
+TEST(SeveralDesks, AnEarlierBuildRegistersTheNumberDuringACheck) {
+  WINDOWS_DISI("preloaded fault library");
+  Calisma c, kapilar;
+  c.yaz(HASTA, bayt(HASTA_K));
+  const std::string kapi = kapilar.yol("kapi");
+  kapilar.yaz("kapi", "");
+  std::unique_ptr<Surec> kayitci = kapili_masa(c, kapi, 2);
+  std::size_t konum = 0;
+  const std::string yeni = numara(80000000000LL);
+  kayitci->yaz(giris_girdisi() + kayit_basi(yeni));
+  ASSERT_TRUE(bekle(*kayitci, konum, "Sosyal Guvence: ")) << kayitci->cikti();
+  kayitci->yaz(KAYIT_SONU);
+  ASSERT_TRUE(kapida(*kayitci, kapi, "Sosyal Guvence: " + DONUS)) << kayitci->cikti();
+  {
+    // The earlier build's registration: the writers' lock, the check, the
+    // append, all on the data byte.
+    auto son = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    std::unique_ptr<BaskaMasaKilidi> eski;
+    for (;;) {
+      eski = std::make_unique<BaskaMasaKilidi>(c.yol(HASTA), true);
+      if (*eski) break;
+      // A desk that holds the data byte at its gate goes on first.
+      std::filesystem::remove(kapi);
+      ASSERT_LT(std::chrono::steady_clock::now(), son);
+      kayitci->oku(10);
+    }
+    if (kayitli(c.oku(HASTA), yeni) == 0) {
+      std::ofstream f(c.yol(HASTA), std::ios::binary | std::ios::app);
+      hasta k = hasta_kaydi(yeni, "Eski Masa");
+      f.write(reinterpret_cast<const char*>(&k), sizeof k);
+    }
+  }
+  std::filesystem::remove(kapi);
+  cikis(*kayitci);
+  EXPECT_EQ(kayitli(c.oku(HASTA), yeni), 1);
 }
 
 }  // namespace

@@ -16,18 +16,13 @@
 
 namespace {
 
-// Whether a patient in use other than the one in slot `kendi` holds the
-// identity number `metin`: 1 or 0, or OKUMA_HATASI when a read error ended
-// the scan first. It reads the edit's own stream, which the rewrite seeks
-// again, so that the check before the rewrite runs under its lock.
-int baskasinda(FILE* hastalar, const char* metin, int64_t kendi) {
-  std::size_t boy = std::strlen(metin);
-  hasta kayit;
-  int64_t sira = ilk_kayit(hastalar, kayit, [&](const hasta& k, int64_t s) {
+// Holds for a patient in use other than the one in slot `kendi` that has
+// the identity number `metin`. The checks read the edit's own stream, which
+// the rewrite seeks again, so that the last one runs under its locks.
+auto baskasinin(const char* metin, int64_t kendi) {
+  return [metin, boy = std::strlen(metin), kendi](const hasta& k, int64_t s) {
     return s != kendi && alan_metin_esit(k.tckimlik, metin, boy);
-  });
-  if (sira == OKUMA_HATASI) return OKUMA_HATASI;
-  return sira >= 0 ? 1 : 0;
+  };
 }
 
 // Shows the old value and asks for a new one until the answer is empty or
@@ -72,12 +67,11 @@ void duzenle() {
   constexpr const char* BASKASININ = "Bu numara baska hastaya ait!";
   char duzen[SATIR_BOYU];
   yeni_deger("Eski TC Kimlik No: ", "Yeni TC Kimlik No: ", k.tckimlik, AlanKurali::tckimlik, duzen);
-  bool numara_yazildi = duzen[0] != '\0';
-  if (numara_yazildi) {
+  if (duzen[0] != '\0') {
     // The patient's own current number typed again is kept as it is; only a
     // number that another patient in use holds is refused.
-    int baskasi = baskasinda(b.dosya.akis(), duzen, b.sira);
-    if (baskasi == OKUMA_HATASI) return bitir(DOSYA_ACILAMADI);
+    int baskasi = eslesen_var<hasta>(b.dosya.akis(), baskasinin(duzen, b.sira));
+    if (baskasi < 0) return bitir(DOSYA_ACILAMADI);
     if (baskasi) return bitir(BASKASININ);
     alan_koy(k.tckimlik, duzen);
   }
@@ -95,16 +89,21 @@ void duzenle() {
   // Written back whole even when every answer was empty. Each field is one
   // of the edit's own: another desk's change to another field, the visit or
   // the balance since the lookup stands too. A new number is checked again
-  // under the rewrite's lock: another desk may have registered it while the
+  // as the rewrite is made: another desk may have registered it while the
   // other fields were typed.
-  if (!b.geri_yaz(
-          {},
-          [&](FILE* f, const hasta&) {
-            return numara_yazildi ? baskasinda(f, k.tckimlik, b.sira) : 0;
-          },
-          BASKASININ)) {
-    return;
+  FILE* f = b.dosya.akis();
+  Yazim y;
+  if (std::memcmp(k.tckimlik, b.okunan.tckimlik, sizeof k.tckimlik) != 0) {
+    auto esles = baskasinin(k.tckimlik, b.sira);
+    y = numara_altinda<hasta>(f, esles, [&](FILE* g, int64_t ilk) {
+      return kayit_guncelle(g, b.sira, b.okunan, k, {}, [&](FILE* h, const hasta&) {
+        return eslesen_var<hasta>(h, esles, ilk);
+      });
+    });
+  } else {
+    y = kayit_guncelle(f, b.sira, b.okunan, k, {});
   }
+  if (!yazildi(y, BASKASININ)) return;
   b.dosya.kapat();
   listele();
 }

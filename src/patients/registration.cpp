@@ -37,11 +37,9 @@ void ekle() {
   Dosya dosya = dosya_ac(HASTA_DOSYASI, AcmaKipi::ekle);
   if (!dosya) return bitir(DOSYA_ACILAMADI);
   // Another desk may have registered the number while the fields were typed:
-  // it is checked again under the lock that the append holds. A failed append
-  // leaves the file as it was; it is never reported as done.
-  Yazim y = kilit_altinda(
-      dosya.akis(), [&](FILE* f) { return kontroltc(f, kayit.tckimlik); },
-      [&](FILE* f) { return kayit_ekle(f, HASTA_DOSYASI, kayit); });
+  // it is checked again as the append is made. A failed append leaves the
+  // file as it was; it is never reported as done.
+  Yazim y = tc_ile_ekle(dosya.akis(), kayit);
   dosya.kapat();
   if (!yazildi(y, "Bu hasta zaten kayitli!")) return;
   bitir();

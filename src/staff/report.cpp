@@ -17,7 +17,8 @@ constexpr const char* OLUSTURULAMADI = "Dosya Olusturulamadi!";
 // written whole and put on disk before the lock goes. False when any of
 // that failed.
 bool raporu_yaz(FILE* r, FILE* hastalar, KartTaramasi& liste) {
-  Kilit kilit(r, KilitTuru::yazma);
+  Sabir sabir(KILIT_BEKLEMESI);
+  YazmaKilidi kilit(r, sabir);
   if (!kilit || !disk_kes(r, 0)) return false;
   bool tamam = std::fprintf(r, LISTE_BASLIGI_BICIMI, LISTE_BASLIGI_ETIKETLERI) >= 0;
   // The same bytes as the cards of the patient list screen.

@@ -33,11 +33,9 @@ void personel() {
   en_az_iki("Sifre: ", kayit3.sifre);
   Dosya dosya3 = dosya_ac(PERSONEL_DOSYASI, AcmaKipi::ekle);
   if (!dosya3) return bitir(DOSYA_ACILAMADI);
-  // The name again, under the lock of the append: another desk may have
-  // taken it while the password was typed.
-  Yazim y = kilit_altinda(
-      dosya3.akis(), [&](FILE* f) { return kontrolism(f, kayit3.isim); },
-      [&](FILE* f) { return kayit_ekle(f, PERSONEL_DOSYASI, kayit3); });
+  // The name again, as the append is made: another desk may have taken it
+  // while the password was typed.
+  Yazim y = isim_ile_ekle(dosya3.akis(), kayit3);
   dosya3.kapat();
   if (!yazildi(y, "Bu personel zaten kayitli!")) return;
   // No confirmation: the return prompt follows the password line.

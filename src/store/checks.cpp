@@ -8,21 +8,14 @@
 
 namespace {
 
-// Whether a record in use of the open file `f` holds for `eslesir`.
-template <class R, class F>
-int var_mi(FILE* f, F eslesir) {
-  R kayit;
-  int64_t sira = ilk_kayit(f, kayit, eslesir);
-  if (sira == OKUMA_HATASI) return OKUMA_HATASI;
-  return sira >= 0 ? 1 : 0;
-}
-
-// The same in the file `ad`, opened for the check alone.
+// Whether a record in use of the file `ad`, opened for the check alone,
+// holds for `eslesir`.
 template <class R, class F>
 int var_mi(const char* ad, F eslesir) {
   Dosya dosya = dosya_ac(ad, AcmaKipi::guncelle);
   if (!dosya) return 0;
-  return var_mi<R>(dosya.akis(), eslesir);
+  int e = eslesen_var<R>(dosya.akis(), eslesir);
+  return e == KILITSIZ ? OKUMA_HATASI : e;
 }
 
 auto tc_eslesir(const char* metin) {
@@ -41,16 +34,16 @@ int kontroltc(const char* metin) {
   return var_mi<hasta>(HASTA_DOSYASI, tc_eslesir(metin));
 }
 
-int kontroltc(FILE* hastalar, const char* metin) {
-  return var_mi<hasta>(hastalar, tc_eslesir(metin));
+Yazim tc_ile_ekle(FILE* hastalar, const hasta& kayit) {
+  return numarali_ekle(hastalar, HASTA_DOSYASI, kayit, tc_eslesir(kayit.tckimlik));
 }
 
 int kontrolism(const char* isim) {
   return var_mi<personel>(PERSONEL_DOSYASI, isim_eslesir(isim));
 }
 
-int kontrolism(FILE* personeller, const char* isim) {
-  return var_mi<personel>(personeller, isim_eslesir(isim));
+Yazim isim_ile_ekle(FILE* personeller, const personel& kayit) {
+  return numarali_ekle(personeller, PERSONEL_DOSYASI, kayit, isim_eslesir(kayit.isim));
 }
 
 int kontrolsfr(const char* isim, const char* sifre) {

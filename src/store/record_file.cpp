@@ -53,7 +53,8 @@ Yazim kayit_ekle(FILE* f, const char* ad, const void* kayit, std::size_t boy) {
   if (boy > EN_UZUN_KAYIT) return Yazim::yazilamadi;
   // Only under the lock can an incomplete tail be told from another desk's
   // append that is still being written.
-  Kilit kilit(f, KilitTuru::yazma);
+  Sabir sabir(KILIT_BEKLEMESI);
+  YazmaKilidi kilit(f, sabir);
   if (!kilit) return Yazim::yazilamadi;
   YazmaKorumasi koruma;
   int64_t eski_boy = disk_boy(f);

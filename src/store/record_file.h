@@ -77,19 +77,20 @@ class TaramaBlogu {
 };
 
 // Reads a record file front to back in large blocks and hands out each
-// complete record once, in file order, with its slot number. A record is
-// looked at where it lies in the block; only one that an operation keeps is
-// copied out. Each block is read under the readers' lock, so no record that
-// another desk is writing is ever read half written; a lock not had in time
-// ends the scan as a read error does. An incomplete tail and a read error
-// both end the scan; hata() tells the two apart. A rewrite through the same
+// complete record once, in file order, with its slot number, from slot `ilk`
+// on. A record is looked at where it lies in the block; only one that an
+// operation keeps is copied out. Each block is read under its lock
+// (BlokKilidi), so no record that another desk is writing is ever read half
+// written; a lock not had in time ends the scan as a read error does. An
+// incomplete tail and a read error both end the scan; hata() tells the two
+// apart, and kilitsiz() a lock from a read error. A rewrite through the same
 // stream moves its position, so a scan is not continued after one.
 template <class R>
 class Tarama {
  public:
-  explicit Tarama(FILE* f)
-      : f_(f), blok_(yedek_, sizeof yedek_), kapasite_(blok_.boyut() / sizeof(R)) {
-    disk_git(f_, 0);
+  explicit Tarama(FILE* f, int64_t ilk = 0)
+      : f_(f), blok_(yedek_, sizeof yedek_), kapasite_(blok_.boyut() / sizeof(R)), sira_(ilk - 1) {
+    disk_git(f_, ilk * static_cast<int64_t>(sizeof(R)));
   }
   Tarama(const Tarama&) = delete;
   Tarama& operator=(const Tarama&) = delete;
@@ -100,9 +101,10 @@ class Tarama {
     if (i_ == n_) {
       if (bitti_) return nullptr;
       i_ = 0;
-      Kilit kilit(f_, KilitTuru::okuma);
+      BlokKilidi kilit(f_, bekleyeni_gec_);
       n_ = kilit ? std::fread(blok_.veri(), sizeof(R), kapasite_, f_) : 0;
       if (n_ < kapasite_) bitti_ = true;
+      if (!kilit) kilitsiz_ = true;
       if (n_ < kapasite_ && (!kilit || std::ferror(f_))) hata_ = true;
       if (n_ == 0) return nullptr;
     }
@@ -127,6 +129,9 @@ class Tarama {
   // was handed out is then not the whole file.
   bool hata() const { return hata_; }
 
+  // True when that error was a block's lock not had in time, or refused.
+  bool kilitsiz() const { return kilitsiz_; }
+
  private:
   static_assert(alignof(R) <= 8 && sizeof(R) % alignof(R) == 0);
   static_assert(sizeof(R) <= YEDEK_BLOK);
@@ -137,22 +142,28 @@ class Tarama {
   std::size_t kapasite_;  // whole records the block holds
   std::size_t n_ = 0;
   std::size_t i_ = 0;
-  int64_t sira_ = -1;
+  int64_t sira_;
   bool bitti_ = false;
   bool hata_ = false;
+  bool kilitsiz_ = false;
+  bool bekleyeni_gec_ = true;  // the scan still passes the pending byte
 };
 
 // What a search answers when a read error, not the end of the file, ended
 // its scan before a match: "not found" would then be a guess.
 inline constexpr int OKUMA_HATASI = -2;
 
-// Scans the file from the start for the first record in use for which
-// `eslesir(kayit)`, or `eslesir(kayit, sira)` with its slot, holds. Copies it
-// into `kayit` and answers its slot, -1 when no record matches, or
-// OKUMA_HATASI (`kayit` is then left alone). Every other record is only looked at in place.
+// What a check made for a write answers when a block's lock was not had: the
+// write is then refused as for any lock it could not have.
+inline constexpr int KILITSIZ = -3;
+
+// Hands out the records of `tarama` until the first record in use for
+// which `eslesir(kayit)`, or `eslesir(kayit, sira)` with its slot, holds, and
+// copies it into `kayit` unless that is null. Answers its slot, -1 when no
+// record matches, OKUMA_HATASI when a read error ended the scan first, or
+// KILITSIZ when a block's lock did.
 template <class R, class F>
-int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
-  Tarama<R> tarama(f);
+int64_t ilk_eslesen(Tarama<R>& tarama, R* kayit, F&& eslesir) {
   while (const R* k = tarama.siradaki()) {
     if (k->dolu != DOLU) continue;
     bool eslesti;
@@ -162,11 +173,34 @@ int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
       eslesti = eslesir(*k);
     }
     if (eslesti) {
-      std::memcpy(&kayit, k, sizeof(R));
+      if (kayit != nullptr) std::memcpy(kayit, k, sizeof(R));
       return tarama.sira();
     }
   }
+  if (tarama.kilitsiz()) return KILITSIZ;
   return tarama.hata() ? OKUMA_HATASI : -1;
+}
+
+// Scans the file from the start for the first record in use for which
+// `eslesir` holds, as ilk_eslesen does. Copies it into `kayit` and answers
+// its slot, -1 when no record matches, or OKUMA_HATASI (`kayit` is then left
+// alone) when a read error or a block's lock ended the scan first. Every
+// other record is only looked at in place.
+template <class R, class F>
+int64_t ilk_kayit(FILE* f, R& kayit, F&& eslesir) {
+  Tarama<R> tarama(f);
+  int64_t sira = ilk_eslesen(tarama, &kayit, eslesir);
+  return sira == KILITSIZ ? OKUMA_HATASI : sira;
+}
+
+// Whether a record in use from slot `ilk` on holds for `eslesir` (as the
+// check of a number before a write asks): 1 when one does, 0 when none does,
+// OKUMA_HATASI or KILITSIZ when the scan ended early.
+template <class R, class F>
+int eslesen_var(FILE* f, F&& eslesir, int64_t ilk = 0) {
+  Tarama<R> tarama(f, ilk);
+  int64_t sira = ilk_eslesen(tarama, static_cast<R*>(nullptr), eslesir);
+  return sira >= 0 ? 1 : sira == -1 ? 0 : static_cast<int>(sira);
 }
 
 // What a record write came to. A write that fails undoes what it changed
@@ -193,6 +227,13 @@ bool slot_oku(FILE* f, int64_t sira, void* kayit, std::size_t boy);
 // writers' lock and has decided what to write.
 Yazim slota_yaz(FILE* f, int64_t sira, const void* yeni, const void* eski, std::size_t boy);
 
+// What a write comes to when the check made for it answers `e`, not 0: 1
+// rules it out, OKUMA_HATASI is a read error, KILITSIZ a lock not had.
+inline Yazim engel_sonucu(int e) {
+  if (e == OKUMA_HATASI) return Yazim::okunamadi;
+  return e == KILITSIZ ? Yazim::yazilamadi : Yazim::engellendi;
+}
+
 // Makes an operation's change to the record in slot `sira`, under the
 // writers' lock: `okunan` is the record as the operation read it, `yeni` as
 // it would write it over that, and `d` what the merge must know besides. The
@@ -200,21 +241,20 @@ Yazim slota_yaz(FILE* f, int64_t sira, const void* yeni, const void* eski, std::
 // that still holds `okunan` gets `yeni` unchanged. The check `engel(f,
 // simdi)`, made under the same lock on the same stream with the slot as it
 // stands (after the slot was found to hold the same record in use), answers
-// 1 to rule the write out, 0 to let it go on, or OKUMA_HATASI. Every rewrite
-// an operation makes passes through here.
+// 1 to rule the write out, 0 to let it go on, or OKUMA_HATASI or KILITSIZ
+// (engel_sonucu). Every rewrite an operation makes passes through here.
 template <class R, class Engel>
 Yazim kayit_guncelle(FILE* f, int64_t sira, const R& okunan, const R& yeni, const Degisiklik& d,
                      Engel&& engel) {
-  Kilit kilit(f, KilitTuru::yazma);
+  Sabir sabir(KILIT_BEKLEMESI);
+  YazmaKilidi kilit(f, sabir);
   if (!kilit) return Yazim::yazilamadi;
   R simdi;
   R sonuc;
   if (!slot_oku(f, sira, &simdi, sizeof(R))) return Yazim::yazilamadi;
   Birlesim b = birlestir(okunan, yeni, simdi, d, sonuc);
   if (b == Birlesim::baskasi) return Yazim::yazilamadi;
-  int e = engel(f, simdi);
-  if (e == OKUMA_HATASI) return Yazim::okunamadi;
-  if (e != 0) return Yazim::engellendi;
+  if (int e = engel(f, simdi); e != 0) return engel_sonucu(e);
   if (b != Birlesim::birlesti) return Yazim::yazilamadi;
   return slota_yaz(f, sira, &sonuc, &simdi, sizeof(R));
 }
@@ -238,18 +278,44 @@ Yazim kayit_ekle(FILE* f, const char* ad, const R& kayit) {
 }
 
 // Makes the write `yaz(f)` under the writers' lock of `f`, after the check
-// `engel(f)` made under the same lock through the same stream: 1 rules the
-// write out, 0 lets it go on, OKUMA_HATASI stops it. `yaz` answers a Yazim.
-// The lock is let go before this returns, so the caller may then wait for
-// the clerk.
+// `engel(f)` made under the same lock through the same stream (0 lets the
+// write go on; otherwise engel_sonucu). `yaz` answers a Yazim. The lock is
+// let go before this returns, so the caller may then wait for the clerk.
 template <class Engel, class Yaz>
 Yazim kilit_altinda(FILE* f, Engel&& engel, Yaz&& yaz) {
-  Kilit kilit(f, KilitTuru::yazma);
+  Sabir sabir(KILIT_BEKLEMESI);
+  YazmaKilidi kilit(f, sabir);
   if (!kilit) return Yazim::yazilamadi;
-  int e = engel(f);
-  if (e == OKUMA_HATASI) return Yazim::okunamadi;
-  if (e != 0) return Yazim::engellendi;
+  if (int e = engel(f); e != 0) return engel_sonucu(e);
   return yaz(f);
+}
+
+// A write that can give a record a number, under the file's numbers byte
+// (waited for up to NUMARA_BEKLEMESI): the check that no record in use holds
+// the number (`esles`), over the whole file as any scan reads it, block by
+// block; then `yaz(f, ilk)`, which takes the writers' lock and checks again
+// from slot `ilk` on: the records appended since the check began, from the
+// record boundary at or below the length the check saw.
+template <class R, class Esles, class Yaz>
+Yazim numara_altinda(FILE* f, Esles&& esles, Yaz&& yaz) {
+  Sabir sabir(NUMARA_BEKLEMESI);
+  Kilit numara(f, NUMARA_KONUMU, KilitTuru::yazma, sabir);
+  if (!numara) return Yazim::yazilamadi;
+  int64_t boy = disk_boy(f);
+  if (boy < 0) return Yazim::okunamadi;
+  if (int e = eslesen_var<R>(f, esles); e != 0) return engel_sonucu(e);
+  return yaz(f, boy / static_cast<int64_t>(sizeof(R)));
+}
+
+// Appends `kayit` to the file `ad` as kayit_ekle does, unless a record in
+// use holds its number (`esles`), checked as numara_altinda checks.
+template <class R, class Esles>
+Yazim numarali_ekle(FILE* f, const char* ad, const R& kayit, Esles&& esles) {
+  return numara_altinda<R>(f, esles, [&](FILE* g, int64_t ilk) {
+    return kilit_altinda(
+        g, [&](FILE* h) { return eslesen_var<R>(h, esles, ilk); },
+        [&](FILE* h) { return kayit_ekle(h, ad, kayit); });
+  });
 }
 
 // Makes the change to slot `sira` of `f` as kayit_guncelle does, then
@@ -270,9 +336,10 @@ Yazim degistir_ve_ekle(FILE* f, int64_t sira, const void* yeni, const void* eski
 template <class R, class E>
 Yazim degistir_ve_ekle(FILE* f, int64_t sira, const R& okunan, const R& yeni, const Degisiklik& d,
                        FILE* e, const char* ad, const E& ek) {
-  Kilit ek_kilidi(e, KilitTuru::yazma);
+  Sabir sabir(KILIT_BEKLEMESI);
+  YazmaKilidi ek_kilidi(e, sabir);
   if (!ek_kilidi) return Yazim::yazilamadi;
-  Kilit kilit(f, KilitTuru::yazma);
+  YazmaKilidi kilit(f, sabir);
   if (!kilit) return Yazim::yazilamadi;
   R simdi;
   R sonuc;
