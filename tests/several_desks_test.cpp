@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -586,6 +587,42 @@ TEST(SeveralDesks, AnEarlierBuildRegistersTheNumberDuringACheck) {
   std::filesystem::remove(kapi);
   cikis(*kayitci);
   EXPECT_EQ(kayitli(c.oku(HASTA), yeni), 1);
+}
+
+// Two desks scan in a loop through a slow share (a search that finds
+// nobody, so that their screens stay short; each block crosses the emulated
+// link of bench/shared_link.cpp at 4 MB/s, about half a second a block while
+// both read): a payment at a third desk gets in after at most one block of
+// each reader, since no block starts while it waits. A writer that must find
+// both readers between blocks at once waits for seconds.
+TEST(SeveralDesks, PaymentBetweenTwoDesksScanningOverASlowShare) {
+  WINDOWS_DISI("preloaded libraries");
+  constexpr int HASTA_SAYISI = 22000;  // eight read blocks a scan
+  std::vector<hasta> liste;
+  for (int i = 0; i < HASTA_SAYISI; ++i) liste.push_back(hasta_kaydi(numara(10000000000LL + i)));
+  Calisma c;
+  c.yaz(HASTA, dosya(liste));
+  Masalar okuyanlar;
+  {
+    ariza::Onyukleme hat(PALVO_SHARED_LINK,
+                         {{"PALVO_LINK_CLOCK", c.yol("hat.saati")}, {"PALVO_LINK_MBPS", "4"}});
+    okuyanlar = masalar(c, 2);
+  }
+  for (auto& m : okuyanlar) m->yaz(giris_girdisi() + tekrar("7\nzz\nx", 40));
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  Masalar odeyen = masalar(c, 1);
+  std::size_t konum = 0;
+  odeyen[0]->yaz(giris_girdisi() + "8\n" + metin(liste.back().tckimlik) + "\n");
+  ASSERT_TRUE(bekle(*odeyen[0], konum, "Bakiye: ")) << odeyen[0]->cikti();
+  auto bas = std::chrono::steady_clock::now();
+  odeyen[0]->yaz("5\n");
+  // The list follows the payment once it is on disk.
+  ASSERT_TRUE(bekle(*odeyen[0], konum, "===== HASTA LISTELEME =====")) << odeyen[0]->cikti();
+  std::chrono::duration<double> sure = std::chrono::steady_clock::now() - bas;
+  EXPECT_LT(sure.count(), 1.2) << "the payment waited for both readers to pause at once";
+  odeyen[0]->yaz("x");
+  EXPECT_EQ(cikis(*odeyen[0]).find(YAZILAMADI), std::string::npos);
+  EXPECT_EQ(kayit_oku(c.oku(HASTA), HASTA_SAYISI - 1).ucret, 5);
 }
 
 }  // namespace
