@@ -3,7 +3,9 @@
 // race each other must neither lose nor double a record, and a reader waits
 // for a writer. Each desk is a real copy of the program with its own piped
 // session; all are started before any of them is given input.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -606,6 +608,10 @@ TEST(SeveralDesks, PaymentBetweenTwoDesksScanningOverASlowShare) {
   for (int i = 0; i < HASTA_SAYISI; ++i) liste.push_back(hasta_kaydi(numara(10000000000LL + i)));
   Calisma c;
   c.yaz(HASTA, dosya(liste));
+  // On disk first, or the payment's sync would write the whole file.
+  int fd = open(c.yol(HASTA).c_str(), O_RDONLY);
+  ASSERT_EQ(fsync(fd), 0);
+  close(fd);
   Masalar okuyanlar;
   {
     ariza::Onyukleme hat(PALVO_SHARED_LINK,

@@ -133,12 +133,8 @@ bool kilit_bende(FILE* f, int64_t bayt, KilitTuru tur) {
 
 BlokKilidi::BlokKilidi(FILE* f, bool& bekleyeni_gec) {
   Sabir sabir(KILIT_BEKLEMESI);
-  // The pending byte is let go once the data byte is had, not before: the
-  // desk then never stands without a lock between the two, which spares the
-  // signal mask's two changes for each block.
-  Kilit gecis;
   if (bekleyeni_gec && !kilit_bende(f, KILIT_KONUMU)) {
-    gecis = Kilit(f, BEKLEYEN_KONUMU, KilitTuru::okuma, sabir, BEKLEYEN_SABRI);
+    Kilit gecis(f, BEKLEYEN_KONUMU, KilitTuru::okuma, sabir, BEKLEYEN_SABRI);
     if (gecis.sonuc() == KilitSonucu::hata) return;
     // A writer that has held the pending byte this long is stuck, or its
     // desk is stopped: the scan goes on without passing it.

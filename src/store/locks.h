@@ -8,9 +8,8 @@
 //   each block it reads, so no desk reads a record half written.
 // - The pending byte (2^62 + 1). A writer takes it, exclusive, before it
 //   tries for the data byte, and lets it go once it has that. A scan passes it
-//   before each block: takes it shared, and lets it go as soon as it has the
-//   block's data byte. So no block starts while a writer waits, and the
-//   writer gets in after at most
+//   (takes it shared and lets it go at once) before each block's lock. So no
+//   block starts while a writer waits, and the writer gets in after at most
 //   one block of each scan. A writer holds it at most BEKLEYEN_TUTMA at a
 //   time, then leaves it free for BEKLEYEN_ARASI and tries again within its
 //   deadline; a scan that has waited for it longer than any writer holds it
